@@ -1,0 +1,75 @@
+// The services that core calls out to. Each has a Qt implementation in the UI, a
+// recording one in the tests and a headless one in the tools. All texts are
+// Windows-1252 bytes; the implementations convert at their boundary.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "text_format.h"
+
+namespace pegel {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual TDateTime Jetzt() = 0;
+  // Millisecond tick count; wraps at 2^32 like the platform's counter.
+  virtual std::uint32_t Ticks() = 0;
+  // Called by busy waits between two looks at Ticks(): a real clock sleeps briefly,
+  // a test clock moves on.
+  virtual void Pause() = 0;
+};
+
+class Messages {
+ public:
+  virtual ~Messages() = default;
+  virtual void Info(const std::string& text) = 0;
+  virtual void Fehler(const std::string& text) = 0;
+  virtual void Warnung(const std::string& text) = 0;
+  // Yes/No question; true for Yes.
+  virtual bool Frage(const std::string& text) = 0;
+  // One-line text prompt; empty when cancelled.
+  virtual std::optional<std::string> TextEingabe(const std::string& titel,
+                                                 const std::string& prompt,
+                                                 const std::string& vorgabe) = 0;
+  // File-open dialog; filter in the form "Headerdatei [*.pgh]|*.pgh". Empty when cancelled.
+  virtual std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path& startVerz,
+                                                            const std::string& filter) = 0;
+};
+
+// Serves the window messages that wait inside a long operation.
+class PendingEvents {
+ public:
+  virtual ~PendingEvents() = default;
+  virtual void Verarbeiten() = 0;
+};
+
+// Receives every memo line of the event log (the main window's memo).
+class LogSink {
+ public:
+  virtual ~LogSink() = default;
+  virtual void MemoZeile(const std::string& zeile) = 0;
+};
+
+// The platform's printers.
+class PrinterService {
+ public:
+  virtual ~PrinterService() = default;
+  virtual std::vector<std::string> Druckerliste() = 0;
+  // Name, driver and port of the default printer; empty when there is none.
+  virtual std::string StandardBeschreibung() = 0;
+  // Makes list position n current (-1: the system default). False when that fails.
+  virtual bool Setzen(int n) = 0;
+  // True when a printer can be addressed at all.
+  virtual bool Verfuegbar() = 0;
+  // Sets the orientation of the current printer; false when no printer can be addressed.
+  virtual bool Ausrichtung(bool quer) = 0;
+  // Physical page width and height of the current printer in mm.
+  virtual std::optional<std::pair<int, int>> SeitengroesseMm() = 0;
+};
+
+}  // namespace pegel

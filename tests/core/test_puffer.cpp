@@ -1,0 +1,100 @@
+#include "puffer.h"
+
+#include <gtest/gtest.h>
+
+#include "hilfen.h"
+#include "test_dienste.h"
+
+namespace pegel {
+namespace {
+
+using test::Umgebung;
+
+TEST(Puffer, AnlegenLimits) {
+  WertSpeicher p(3, std::vector<double>(2, 1.0));
+  EXPECT_EQ(PufferAnlegen(0, p), -1);
+  EXPECT_EQ(PufferAnlegen(181, p), -1);
+  EXPECT_EQ(PufferAnlegen(-4, p), -1);
+  EXPECT_EQ(p.size(), 3u);  // unchanged after a refusal
+  EXPECT_EQ(PufferAnlegen(180, p), 179);
+  EXPECT_EQ(p.size(), 180u);
+  EXPECT_TRUE(p[0].empty());
+}
+
+TEST(Puffer, SpalteAnlegenFillsNoValueEverywhere) {
+  WertSpeicher p;
+  ASSERT_EQ(PufferAnlegen(2, p), 1);
+  EXPECT_EQ(SpalteAnlegen(1, 60, p), 60);
+  p[1][3] = 5.0;
+  EXPECT_EQ(SpalteAnlegen(1, 61, p), 61);  // old slots are NoValue again
+  for (double v : p[1]) EXPECT_EQ(v, NoValue);
+  EXPECT_EQ(SpalteAnlegen(2, 10, p), -1);
+  EXPECT_EQ(SpalteAnlegen(-1, 10, p), -1);
+  EXPECT_EQ(SpalteAnlegen(0, -1, p), -1);
+  EXPECT_EQ(PufferFreigeben(p), 0);
+  EXPECT_TRUE(p.empty());
+}
+
+TEST(Puffer, EinrichtenAndResetLeaveMittelwert) {
+  Umgebung u;
+  u.s.Itemcount = 3;
+  u.s.Puffer = 60;
+  u.s.ItemWerte[2].Mittelwert = 7.5;
+  u.s.ItemWerte[2].Anzahl = 4;
+  u.s.AktMax[2] = 12;
+  PufferEinrichten(u.s, u.d);
+  EXPECT_TRUE(u.meldungen.gezeigt.empty());
+  ASSERT_EQ(u.s.WertPuffer.size(), 3u);
+  EXPECT_EQ(u.s.ZeitPuffer.size(), 60u);
+  EXPECT_EQ(u.s.WertPuffer[2][59], NoValue);
+  EXPECT_EQ(u.s.ItemWerte[2].Anzahl, 0);
+  EXPECT_EQ(u.s.ItemWerte[2].Minimum, 99999.0);
+  EXPECT_EQ(u.s.ItemWerte[2].Maximum, -99999.0);
+  EXPECT_EQ(u.s.ItemWerte[2].Mittelwert, 7.5);
+  EXPECT_EQ(u.s.AktMax[2], -1.0);
+}
+
+TEST(Puffer, EinrichtenWithoutParametersShowsTheMessage) {
+  Umgebung u;
+  u.s.Itemcount = 0;
+  u.s.Puffer = 60;
+  PufferEinrichten(u.s, u.d);
+  ASSERT_EQ(u.meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(u.meldungen.gezeigt[0], "DDE-Speicher(1) kann nicht initialisiert werden !");
+}
+
+TEST(Puffer, ResetOfAnUnallocatedRowIsLoggedAndTheNextGoesOn) {
+  Umgebung u;
+  u.s.Puffer = 10;
+  ASSERT_EQ(PufferAnlegen(1, u.s.WertPuffer), 0);
+  ASSERT_EQ(SpalteAnlegen(0, 10, u.s.WertPuffer), 10);
+  EXPECT_FALSE(StatistikZuruecksetzen(u.s, 2, u.log, "Fehler bei der Puffer-Initialisierung !"));
+  EXPECT_TRUE(StatistikZuruecksetzen(u.s, 1, u.log, "x"));
+  EXPECT_FALSE(StatistikZuruecksetzen(u.s, 181, u.log, "y"));
+  EXPECT_EQ(u.Log(), (std::vector<std::string>{"Fehler bei der Puffer-Initialisierung !", "y"}));
+}
+
+TEST(Hilfen, DatumZuDateinamePadsMonthAndDay) {
+  EXPECT_EQ(DatumZuDateiname(DatumKodieren(2027, 1, 1) + 0.99), "20270101");
+  EXPECT_EQ(DatumZuDateiname(DatumKodieren(2026, 12, 5)), "20261205");
+}
+
+TEST(Hilfen, TempNameHasNoLeadingZeros) {
+  test::TestClock uhr;
+  uhr.jetzt = DatumKodieren(2026, 12, 5) + ZeitKodieren(16, 11, 2, 345);
+  EXPECT_EQ(TempName("/p", uhr), std::filesystem::path("/p") / "$12516112.345");
+  uhr.jetzt = DatumKodieren(2026, 1, 9) + ZeitKodieren(0, 0, 0, 5);
+  EXPECT_EQ(TempName("/p", uhr).filename(), "$19000.5");
+}
+
+TEST(Hilfen, DelaySurvivesTheTickWrap) {
+  test::TestClock uhr;
+  uhr.ticks = 0xFFFFFFF0u;
+  uhr.schritt = 7;
+  Delay(uhr, 100);
+  EXPECT_GE(static_cast<std::uint32_t>(uhr.ticks - 0xFFFFFFF0u), 100u);
+  EXPECT_LT(static_cast<std::uint32_t>(uhr.ticks - 0xFFFFFFF0u), 107u);
+}
+
+}  // namespace
+}  // namespace pegel
