@@ -1,0 +1,11 @@
+// The subcommands of pegeltool. Each returns the process exit code:
+// 0 done, 1 the data are bad, 2 a usage error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pegeltool {
+
+
+}  // namespace pegeltool

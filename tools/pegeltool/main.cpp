@@ -1,0 +1,33 @@
+// pegeltool: works on a plant directory without a display.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "kommandos.h"
+
+namespace {
+
+void Hilfe(std::ostream& out) {
+  out << "Aufruf: pegeltool KOMMANDO ...\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    Hilfe(args.empty() ? std::cerr : std::cout);
+    return args.empty() ? 2 : 0;
+  }
+  const std::string kommando = args[0];
+  args.erase(args.begin());
+  try {
+  } catch (const std::exception& e) {
+    std::cerr << "pegeltool: " << e.what() << "\n";
+    return 1;
+  }
+  std::cerr << "pegeltool: unbekanntes Kommando '" << kommando << "'\n";
+  Hilfe(std::cerr);
+  return 2;
+}
