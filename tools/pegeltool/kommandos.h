@@ -7,5 +7,7 @@
 
 namespace pegeltool {
 
+int KommandoConfig(const std::vector<std::string>& args);
+
 
 }  // namespace pegeltool

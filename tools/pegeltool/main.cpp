@@ -9,7 +9,8 @@
 namespace {
 
 void Hilfe(std::ostream& out) {
-  out << "Aufruf: pegeltool KOMMANDO ...\n";
+  out << "Aufruf: pegeltool KOMMANDO ...\n"
+         "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n";
 }
 
 }  // namespace
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   const std::string kommando = args[0];
   args.erase(args.begin());
   try {
+    if (kommando == "config") return pegeltool::KommandoConfig(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";
     return 1;
