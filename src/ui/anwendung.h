@@ -1,0 +1,40 @@
+// The running program: the state, the Qt services, the viewer and the windows, created
+// once in the order of the program start and alive until it ends.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "dienste.h"
+#include "logbuch.h"
+#include "main/form1.h"
+#include "main/fo_einstell1.h"
+#include "qt_dienste.h"
+#include "state.h"
+#include "viewer.h"
+
+namespace pegelui {
+
+class Anwendung {
+ public:
+  explicit Anwendung(const std::filesystem::path& progDir);
+  TForm1& Hauptfenster() { return *form1_; }
+
+ private:
+  pegel::PegelStatus s_;
+  QtUhr uhr_;
+  QtMeldungen meldungen_;
+  QtEreignisse ereignisse_;
+  MemoSenke memo_;
+  QtDrucker drucker_;
+  pegel::Logbuch log_{s_, uhr_, &memo_};
+  pegel::Dienste d_{uhr_, meldungen_, ereignisse_, log_, drucker_};
+  std::unique_ptr<pegel::Viewer> viewer_;
+  std::unique_ptr<TFo_Einstell1> einstell1_;
+  std::unique_ptr<TForm1> form1_;
+};
+
+// The single-instance guard's lock file name for a program file: its name in lower case.
+QString InstanzName(const QString& programmDatei);
+
+}  // namespace pegelui

@@ -1,0 +1,124 @@
+#include "qt_dienste.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <QThread>
+
+#include "plattform.h"
+#include "qt_text.h"
+
+namespace pegelui {
+
+pegel::TDateTime QtUhr::Jetzt() {
+  const QDateTime t = QDateTime::currentDateTime();
+  const QDate d = t.date();
+  const QTime z = t.time();
+  return pegel::DatumKodieren(d.year(), d.month(), d.day()) +
+         pegel::ZeitKodieren(z.hour(), z.minute(), std::min(z.second(), 59), z.msec());
+}
+
+std::uint32_t QtUhr::Ticks() { return pegel::TickZaehler(); }
+
+void QtUhr::Pause() { QThread::msleep(1); }
+
+void QtMeldungen::Info(const std::string& text) {
+  QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                           Q(text));
+}
+
+void QtMeldungen::Fehler(const std::string& text) {
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                        Q(text));
+}
+
+void QtMeldungen::Warnung(const std::string& text) {
+  QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                       Q(text));
+}
+
+bool QtMeldungen::Frage(const std::string& text) {
+  return QMessageBox::question(QApplication::activeWindow(),
+                               QApplication::applicationDisplayName(), Q(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtMeldungen::TextEingabe(const std::string& titel,
+                                                    const std::string& prompt,
+                                                    const std::string& vorgabe) {
+  bool ok = false;
+  const QString t = QInputDialog::getText(QApplication::activeWindow(), Q(titel), Q(prompt),
+                                          QLineEdit::Normal, Q(vorgabe), &ok);
+  if (!ok) return std::nullopt;
+  return A(t);
+}
+
+QString QtMeldungen::QtFilter(const std::string& filter) {
+  const QString f = Q(filter);
+  const int bar = f.indexOf('|');
+  if (bar < 0) return f;
+  return f.left(bar) + " (" + f.mid(bar + 1).replace(';', ' ') + ")";
+}
+
+std::optional<std::filesystem::path> QtMeldungen::DateiOeffnen(
+    const std::filesystem::path& startVerz, const std::string& filter) {
+  const QString datei = QFileDialog::getOpenFileName(
+      QApplication::activeWindow(), QString(), QString::fromStdString(startVerz.string()),
+      QtFilter(filter));
+  if (datei.isEmpty()) return std::nullopt;
+  return std::filesystem::path(datei.toStdString());
+}
+
+void QtEreignisse::Verarbeiten() { QCoreApplication::processEvents(); }
+
+void MemoSenke::MemoZeile(const std::string& zeile) {
+  if (memo_ == nullptr) return;
+  memo_->appendPlainText(Q(zeile));
+}
+
+QtDrucker::QtDrucker() : drucker_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+std::vector<std::string> QtDrucker::Druckerliste() {
+  std::vector<std::string> namen;
+  for (const QString& n : QPrinterInfo::availablePrinterNames()) namen.push_back(A(n));
+  return namen;
+}
+
+std::string QtDrucker::StandardBeschreibung() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return "";
+  return A(info.printerName() + "," + info.makeAndModel() + "," + info.location());
+}
+
+bool QtDrucker::Setzen(int n) {
+  const QStringList namen = QPrinterInfo::availablePrinterNames();
+  if (n == -1) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return false;
+    drucker_->setPrinterName(info.printerName());
+    return true;
+  }
+  if (n < 0 || n >= namen.size()) return false;
+  drucker_->setPrinterName(namen.at(n));
+  return drucker_->isValid();
+}
+
+bool QtDrucker::Verfuegbar() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+bool QtDrucker::Ausrichtung(bool quer) {
+  if (!Verfuegbar()) return false;
+  return drucker_->setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+std::optional<std::pair<int, int>> QtDrucker::SeitengroesseMm() {
+  if (!Verfuegbar()) return std::nullopt;
+  const QRectF r = drucker_->pageLayout().fullRect(QPageLayout::Millimeter);
+  return std::pair{static_cast<int>(r.width()), static_cast<int>(r.height())};
+}
+
+}  // namespace pegelui

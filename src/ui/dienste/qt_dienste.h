@@ -1,0 +1,67 @@
+// The Qt implementations of the services the core calls out to.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPrinter>
+#include <QWidget>
+#include <memory>
+
+#include "services.h"
+
+namespace pegelui {
+
+class QtUhr : public pegel::Clock {
+ public:
+  pegel::TDateTime Jetzt() override;
+  std::uint32_t Ticks() override;
+  void Pause() override;
+};
+
+// Message boxes parented to the active window.
+class QtMeldungen : public pegel::Messages {
+ public:
+  void Info(const std::string& text) override;
+  void Fehler(const std::string& text) override;
+  void Warnung(const std::string& text) override;
+  bool Frage(const std::string& text) override;
+  std::optional<std::string> TextEingabe(const std::string& titel, const std::string& prompt,
+                                         const std::string& vorgabe) override;
+  std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path& startVerz,
+                                                    const std::string& filter) override;
+  // "Headerdatei [*.pgh]|*.pgh" in Qt's form "Headerdatei [*.pgh] (*.pgh)".
+  static QString QtFilter(const std::string& filter);
+};
+
+class QtEreignisse : public pegel::PendingEvents {
+ public:
+  void Verarbeiten() override;
+};
+
+// The main window's memo.
+class MemoSenke : public pegel::LogSink {
+ public:
+  void SetzeMemo(QPlainTextEdit* memo) { memo_ = memo; }
+  void MemoZeile(const std::string& zeile) override;
+
+ private:
+  QPointer<QPlainTextEdit> memo_;
+};
+
+// The printers known to Qt's print system; holds the current printer.
+class QtDrucker : public pegel::PrinterService {
+ public:
+  QtDrucker();
+  std::vector<std::string> Druckerliste() override;
+  std::string StandardBeschreibung() override;
+  bool Setzen(int n) override;
+  bool Verfuegbar() override;
+  bool Ausrichtung(bool quer) override;
+  std::optional<std::pair<int, int>> SeitengroesseMm() override;
+  QPrinter& Drucker() { return *drucker_; }
+
+ private:
+  std::unique_ptr<QPrinter> drucker_;
+};
+
+}  // namespace pegelui
