@@ -1,0 +1,154 @@
+// The main window and the display settings dialog, driven through their components on
+// the offscreen platform; questions are answered through the recording messages.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+#include "main/fo_einstell1.h"
+#include "main/form1.h"
+#include "test_dienste.h"
+#include "viewer.h"
+
+using namespace pegel;
+using namespace pegelui;
+
+namespace {
+
+const char* kIni =
+    "[DDE]\r\nItemcount=2\r\nIntervall=1\r\n"
+    "[Grafik]\r\nAutoStart=0\r\nAuswahl=0\r\nAlteDaten=0\r\nIntervall=1\r\n"
+    "[Items]\r\nItem1=LT1\r\nItem2=P1\r\n"
+    "[Itemnames]\r\nItem1=Pegel\r\nItem2=Pumpe\r\n"
+    "[Grafiktyp]\r\nItem2=2\r\n";
+
+struct Aufbau {
+  test::Umgebung u;
+  std::unique_ptr<Viewer> viewer;
+  std::unique_ptr<TFo_Einstell1> dialog;
+  std::unique_ptr<TForm1> form;
+
+  explicit Aufbau(const std::string& ini = kIni) {
+    test::DateiSchreiben(u.verz / "PEGELDDE.INI", ini);
+    viewer = std::make_unique<Viewer>(u.s, u.d);
+    dialog = std::make_unique<TFo_Einstell1>(u.s, u.d);
+    form = std::make_unique<TForm1>(u.s, u.d, *viewer, *dialog, nullptr);
+    form->show();
+    QTRY_VERIFY(form->windowTitle().endsWith(" - Version 1.81"));
+  }
+  QPushButton* Knopf(const char* name) { return form->findChild<QPushButton*>(name); }
+  QTimer* Zeitgeber(const char* name) { return form->findChild<QTimer*>(name); }
+  bool Sichtbar(const char* name) { return !form->findChild<QLabel*>(name)->isHidden(); }
+};
+
+}  // namespace
+
+class TestForm1 : public QObject {
+  Q_OBJECT
+ private slots:
+  void startUndStopFolgenDerZustandstabelle() {
+    Aufbau a;
+    QVERIFY(a.u.s.KonfigOK);
+    QVERIFY(a.Knopf("btStarten")->isEnabled());
+    QVERIFY(!a.Knopf("btStoppen")->isEnabled());
+    QVERIFY(a.Sichtbar("lbAus"));
+    QVERIFY(!a.Zeitgeber("TimerSample")->isActive());
+
+    QTest::mouseClick(a.Knopf("btStarten"), Qt::LeftButton);
+    QVERIFY(!a.Knopf("btStarten")->isEnabled());
+    QVERIFY(a.Knopf("btStoppen")->isEnabled());
+    QVERIFY(!a.Knopf("btBeenden")->isEnabled());
+    QVERIFY(!a.Sichtbar("lbAus"));
+    QVERIFY(a.Zeitgeber("TimerSample")->isActive());
+    QCOMPARE(a.Zeitgeber("TimerSample")->interval(), 1000);
+
+    // The close box does nothing while the viewer runs.
+    QVERIFY(!a.form->close());
+    QVERIFY(a.form->isVisible());
+
+    // "Datenanzeige weiter arbeiten lassen ?" answered Yes: nothing changes.
+    a.u.meldungen.antworten = {true};
+    QTest::mouseClick(a.Knopf("btStoppen"), Qt::LeftButton);
+    QVERIFY(a.Knopf("btStoppen")->isEnabled());
+    QVERIFY(a.Zeitgeber("TimerSample")->isActive());
+
+    a.u.meldungen.antworten = {false};
+    const auto vorher = a.u.meldungen.gezeigt.size();
+    QTest::mouseClick(a.Knopf("btStoppen"), Qt::LeftButton);
+    QVERIFY(a.Knopf("btStarten")->isEnabled());
+    QVERIFY(a.Knopf("btBeenden")->isEnabled());
+    QVERIFY(!a.Knopf("btStoppen")->isEnabled());
+    QVERIFY(a.Sichtbar("lbAus"));
+    QVERIFY(!a.Zeitgeber("TimerSample")->isActive());
+    QCOMPARE(a.u.meldungen.gezeigt.size(), vorher + 2);
+    QCOMPARE(a.u.meldungen.gezeigt.back(),
+             Ansi("Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !"));
+    QVERIFY(a.form->close());
+  }
+
+  void startMitUngueltigerKonfigurationAendertKeinenKnopf() {
+    Aufbau a("[DDE]\r\nItemcount=0\r\n[Grafik]\r\nAutoStart=0\r\n");
+    QVERIFY(!a.u.s.KonfigOK);
+    a.u.meldungen.gezeigt.clear();
+    QTest::mouseClick(a.Knopf("btStarten"), Qt::LeftButton);
+    QCOMPARE(a.u.meldungen.gezeigt.size(), std::size_t{1});
+    QCOMPARE(a.u.meldungen.gezeigt[0],
+             std::string("Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet."));
+    QVERIFY(a.Knopf("btStarten")->isEnabled());
+    QVERIFY(!a.Knopf("btStoppen")->isEnabled());
+  }
+
+  void autoStartLaeuftOhneZutun() {
+    Aufbau a("[DDE]\r\nItemcount=1\r\n[Itemnames]\r\nItem1=Pegel\r\n[Grafik]\r\nAutoStart=1\r\n"
+             "AlteDaten=0\r\nAuswahl=0\r\n");
+    QTRY_VERIFY(!a.Knopf("btStarten")->isEnabled());
+    QVERIFY(a.Knopf("btStoppen")->isEnabled());
+    QVERIFY(a.Zeitgeber("TimerStart")->isActive());
+  }
+
+  void spanneWirdBeimErstenLadenVerkuerzt() {
+    // One sample a minute: "24 Stunden" needs 1440 points and steps down to "6 Stunden".
+    std::string ini = kIni;
+    ini.replace(ini.find("Intervall=1\r\n[Grafik]"), 11, "Intervall=60");
+    ini.replace(ini.find("Auswahl=0"), 9, "Auswahl=7");
+    Aufbau a(ini);
+    const auto& g = a.u.meldungen.gezeigt;
+    QVERIFY(std::find(g.begin(), g.end(),
+                      Ansi("Benötigte Punktzahl (1440) > Anzahl darstellbarer Punkte (480) !")) !=
+            g.end());
+    auto* coStunden = a.dialog->findChild<QComboBox*>("coStunden");
+    QCOMPARE(coStunden->currentText(), QString("6 Stunden"));
+    QCOMPARE(a.dialog->findChild<QSpinBox*>("spPuffer")->value(), 60);  // the stored length
+    const std::string datei = test::DateiLesen(a.u.verz / "PEGELDDE.INI");
+    QVERIFY(datei.find("Auswahl=5\r\n") != std::string::npos);
+    QVERIFY(datei.find("Puffer=480\r\n") != std::string::npos);
+  }
+
+  void neuePufferlaengeVerlangtNeustart() {
+    // One sample every 10 s: "1 Stunde" needs 360 points and fits into 480.
+    std::string ini = kIni;
+    ini.replace(ini.find("Intervall=1\r\n[Grafik]"), 11, "Intervall=10");
+    Aufbau a(ini);
+    auto* menue = a.form->findChild<QAction*>("Grafik1");
+    QVERIFY(menue->isEnabled());
+    QTimer::singleShot(0, [&a] {
+      auto* coStunden = a.dialog->findChild<QComboBox*>("coStunden");
+      coStunden->setCurrentIndex(3);
+      QTest::mouseClick(a.dialog->findChild<QPushButton*>("btSpeichern"), Qt::LeftButton);
+    });
+    a.form->Grafik1Click();
+    const auto& g = a.u.meldungen.gezeigt;
+    QVERIFY(std::find(g.begin(), g.end(), Ansi("Sie müssen das Programm jetzt neu starten.")) !=
+            g.end());
+    QVERIFY(!a.Knopf("btStarten")->isEnabled());
+    QVERIFY(a.Sichtbar("lbAus"));
+    const std::string datei = test::DateiLesen(a.u.verz / "PEGELDDE.INI");
+    QVERIFY(datei.find("Puffer=480\r\n") != std::string::npos);
+    QVERIFY(datei.find("AutoStart=0\r\n") != std::string::npos);
+  }
+};
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"
