@@ -7,5 +7,7 @@
 
 namespace pegeltool {
 
+// day DIR YYYYMMDD [--rows A:B] [--json]: summary of a stored day.
+int KommandoDay(const std::vector<std::string>& args);
 
 }  // namespace pegeltool

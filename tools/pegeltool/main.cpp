@@ -10,6 +10,7 @@ namespace {
 
 void Hilfe(std::ostream& out) {
   out << "Aufruf: pegeltool KOMMANDO ...\n";
+  out << "  day VERZ JJJJMMTT [--rows A:B] [--json]   Zusammenfassung eines gespeicherten Tages\n";
 }
 
 }  // namespace
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   const std::string kommando = args[0];
   args.erase(args.begin());
   try {
+    if (kommando == "day") return pegeltool::KommandoDay(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";
     return 1;
