@@ -9,8 +9,12 @@
 namespace {
 
 void Hilfe(std::ostream& out) {
-  out << "Aufruf: pegeltool KOMMANDO ...\n"
-         "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n";
+  out << "Aufruf: pegeltool KOMMANDO ...
+"
+         "  config VERZ [--json]                       Konfiguration der Anlage VERZ laden
+"
+         "  day VERZ JJJJMMTT [--rows A:B] [--json]   Zusammenfassung eines gespeicherten Tages
+";
 }
 
 }  // namespace
@@ -25,6 +29,7 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   try {
     if (kommando == "config") return pegeltool::KommandoConfig(args);
+    if (kommando == "day") return pegeltool::KommandoDay(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";
     return 1;
