@@ -9,12 +9,9 @@
 namespace {
 
 void Hilfe(std::ostream& out) {
-  out << "Aufruf: pegeltool KOMMANDO ...
-"
-         "  config VERZ [--json]                       Konfiguration der Anlage VERZ laden
-"
-         "  day VERZ JJJJMMTT [--rows A:B] [--json]   Zusammenfassung eines gespeicherten Tages
-";
+  out << "Aufruf: pegeltool KOMMANDO ...\n"
+         "  config VERZ [--json]                       Konfiguration der Anlage VERZ laden\n"
+         "  day VERZ JJJJMMTT [--rows A:B] [--json]   Zusammenfassung eines gespeicherten Tages\n";
 }
 
 }  // namespace
