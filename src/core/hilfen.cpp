@@ -14,9 +14,10 @@ std::filesystem::path TempName(const std::filesystem::path& progDir, Clock& uhr)
   const TDateTime t = uhr.Jetzt();
   const DatumTeile d = DatumZerlegen(t);
   const ZeitTeile z = ZeitZerlegen(t);
-  const std::string name = "$" + std::to_string(d.monat) + std::to_string(d.tag) +
-                           std::to_string(z.stunde) + std::to_string(z.minute) +
-                           std::to_string(z.sekunde) + "." + std::to_string(z.milli);
+  std::string name(1, '$');
+  for (int teil : {d.monat, d.tag, z.stunde, z.minute, z.sekunde}) name += std::to_string(teil);
+  name += '.';
+  name += std::to_string(z.milli);
   return progDir / name;
 }
 
