@@ -1,0 +1,85 @@
+// The working state and the logic of the live chart window, without widgets: the point
+// arrays copied from the ring buffer, the fixed time window with its change of day and its
+// moving scale, the choice between a full and an incremental page, the guards against
+// re-entry and the loading of a parameter group. The window draws what this decides.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dienste.h"
+#include "schriften.h"
+#include "seite.h"
+#include "state.h"
+
+namespace pegel::chart {
+
+class LiveGrafik {
+ public:
+  // The references must outlive the object.
+  LiveGrafik(PegelStatus& s, Dienste& d);
+
+  ChartSeite seite;
+  SchriftTabelle schriften;
+
+  // The window is open and may be refreshed (read by the live table's timer).
+  bool LiveGrafikAktiv = false;
+  bool Zeichnet = false;    // a refresh cycle is running
+  bool DruckAktiv = false;  // the page goes to the printer
+  bool Schliesst = false;   // the window is closing: nothing is drawn
+  bool Neuaufbau = false;   // the next refresh must be a full page
+  bool Ladefehler = false;  // the last group load failed
+  double Spanne = 0;        // hours of the fixed window
+  std::string Schriftname = "Arial";
+
+  // Sets Schreibposition; sizes the point arrays for N charts (1..9) and returns N - 1,
+  // else -1. Logs "Echtzeitgrafik : Fehler bei Grafikspeicher-Init." on an exception.
+  int InitGraf(int n, int cursor);
+  // Chart k (0-based) takes type and scaling and a copy of the values (through
+  // IntervallChecken); returns its highest index, or -1 for a type other than 1 or 2 or a
+  // chart that was not set up.
+  int InitFeld(int k, int typ, int hoechster, const std::vector<double>& werte, int skalierung);
+  void InitRefresh() { Zeichnet = true; }
+  // Copies the values into chart k when its length matches; 0 while the window is not
+  // active, -1 for an unknown chart or another length.
+  int RefreshGraf(int k, const std::vector<double>& werte, int hoechster, int cursor);
+  // The end of a refresh cycle: compares the statistics and draws a full page through
+  // `zeichnen(false)` when a range grew or a rebuild is due, else an incremental one
+  // through `zeichnen(true)`. Nothing while inactive or printing (Zeichnet then stays set).
+  void FinishRefresh(const std::function<void(bool inkrementell)>& zeichnen);
+  // Copies the values into chart i: in slot order, or by time into the fixed window (which
+  // moves on with the samples). Returns the highest index, or -1 after an error.
+  int IntervallChecken(int i, const std::vector<double>& werte);
+  void ReleaseGraf();
+
+  // Paint and resize: whether a full page is to be drawn now. While closing, printing or
+  // refreshing only the log hears of it. Before a full page every analog chart's range is
+  // reset to its current data.
+  bool FormPaint();
+  bool FormResize();
+
+  // The display data of parameter j for chart k (1-based): name, unit, sum settings,
+  // colours, limits, scale and the collector's texts.
+  void AnzeigeUebernehmen(int k, int j);
+
+  // Loads group g (1..20): its members become the charted parameters. False (after
+  // "Fehler bei der Grafik-Initialisierung !", Ladefehler set) when the group cannot be
+  // charted; the window then closes. `zeichnen` paints the page.
+  bool Grafik_Laden(int g, const std::function<void()>& zeichnen);
+
+  // The fixed time window for span entry k of the settings (0..8, "andere" = spAndere
+  // minutes), from the time `jetzt`. False after "Ungültiges Zeitintervall !".
+  bool Zeitfenster(int k, int spAndere, TDateTime jetzt);
+
+  // Page settings when the window is shown: page size, Textrand from the INI file,
+  // modes and the collector's interval.
+  void FensterZeigen();
+
+ private:
+  void StatistikNeu();
+  PegelStatus& s_;
+  Dienste& d_;
+};
+
+}  // namespace pegel::chart
