@@ -21,8 +21,6 @@ mkdir -p "$DEMO"
 if [ ! -f "$DEMO/PEGELDDE.INI" ]; then
   echo "Lege die Demo-Anlage in $DEMO an (drei Tage Vorlauf) ..."
   "$BUILD/tools/pegelsim/pegelsim" --dir "$DEMO" --backfill 3 --samples 1 --seed 7 >/dev/null
-  # At one sample a second the live chart shows the last minute (60 points).
-  sed -i 's/^\[Grafik\]\r$/[Grafik]\r\nAuswahl=0\r/' "$DEMO/PEGELDDE.INI"
 fi
 
 PIDS=()

@@ -12,7 +12,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("PegelWart");
-  QApplication::setApplicationDisplayName(pegelui::T("Prozess-Anzeige"));
 
   // Without --dir the data live beside the program file.
   QString verz = QCoreApplication::applicationDirPath();
@@ -26,7 +25,7 @@ int main(int argc, char** argv) {
     }
   }
   if (!QFileInfo(verz).isDir()) {
-    QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
+    QMessageBox::critical(nullptr, pegelui::T(pegelui::Titel),
                           pegelui::T("Das Verzeichnis %1 gibt es nicht.").arg(verz));
     return 1;
   }
@@ -34,7 +33,7 @@ int main(int argc, char** argv) {
   const QString name = pegelui::InstanzName(QCoreApplication::applicationFilePath());
   QLockFile sperre(QDir::temp().filePath(name + ".lock"));
   if (!sperre.tryLock(0)) {
-    QMessageBox::information(nullptr, QApplication::applicationDisplayName(),
+    QMessageBox::information(nullptr, pegelui::T(pegelui::Titel),
                              pegelui::T("Die Anwendung %1 läuft bereits !").arg(name));
     return 0;
   }

@@ -122,8 +122,8 @@ Echtdaten::Folge Echtdaten::btGrafikClick(const std::vector<bool>& auswahl, bool
   seite.PunkteProLabel = std::max(1.0, static_cast<double>(s_.Puffer) / labels);
   seite.Zeitlabels.assign(static_cast<std::size_t>(labels) + 1, "");
   if (grafik_.InitGraf(n, schreibposition) < 0) {
-    d_.meldungen.Info("Sie haben mehr als " + std::to_string(MaxGrafiken) +
-                      " Grafiken ausgewählt !");
+    d_.meldungen.Info(Ansi("Sie haben mehr als " + std::to_string(MaxGrafiken) +
+                           " Grafiken ausgewählt !"));
     return Folge::Nichts;
   }
   if (s_.GanzerTag) InitTimeSkale(seite, s_.Puffer);

@@ -99,6 +99,22 @@ bool GruppenDateiSchreiben(const std::filesystem::path& datei, const std::vector
   return true;
 }
 
+std::vector<std::string> GruppenNamenLesen(const std::filesystem::path& datei) {
+  std::vector<std::string> namen;
+  std::error_code ec;
+  const std::uintmax_t groesse = std::filesystem::file_size(datei, ec);
+  if (ec || groesse % GruppenSatzLaenge != 0) return namen;
+  std::ifstream f(datei, std::ios::binary);
+  std::vector<std::uint8_t> satz(GruppenSatzLaenge);
+  for (int g = 0; g < MaxGruppen && f; ++g) {
+    if (!f.read(reinterpret_cast<char*>(satz.data()), static_cast<std::streamsize>(satz.size()))) {
+      break;
+    }
+    namen.push_back(GruppeDekodieren(satz.data(), GruppenSatzLaenge).Name);
+  }
+  return namen;
+}
+
 void GruppenDateiLesen(PegelStatus& s, Dienste& d) {
   d.log.LogAll("Automatischer Ausdruck folgender Gruppen:");
   s.GruppenAnzahl = 0;

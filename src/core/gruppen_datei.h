@@ -31,6 +31,10 @@ std::vector<std::int32_t> GruppenMitglieder(const TGruppe& g);
 // Replaces the group file with these records, atomically. False when the write failed.
 bool GruppenDateiSchreiben(const std::filesystem::path& datei, const std::vector<TGruppe>& gruppen);
 
+// The names of the groups in the file, in file order (at most 20; empty when the file is
+// missing or not of 756-byte records). The chart windows' group menus show these.
+std::vector<std::string> GruppenNamenLesen(const std::filesystem::path& datei);
+
 // Loads the group file into s.GruppenTabelle (s.GruppenAnzahl records), converts the old
 // format and logs the groups marked for printing. A file that cannot be used is shown as
 // a message and moved out of the way (to PEGELWART.GRP.bak), so the program runs without

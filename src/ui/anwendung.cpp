@@ -8,8 +8,20 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
   s_.PfadeSetzen(progDir);
   s_.ProgrammStart(uhr_.Jetzt());
   viewer_ = std::make_unique<pegel::Viewer>(s_, d_);
+  liveGrafik_ = std::make_unique<pegel::chart::LiveGrafik>(s_, d_);
+  echtdaten_ = std::make_unique<pegel::chart::Echtdaten>(s_, d_, *liveGrafik_, viewer_->Tabelle());
+  // The dialog exists before the main window, which hands it the loader's results.
   einstell1_ = std::make_unique<TFo_Einstell1>(s_, d_);
   form1_ = std::make_unique<TForm1>(s_, d_, *viewer_, *einstell1_, &memo_);
+  tagesgrafik_ = std::make_unique<TFo_Tagesgrafik>(s_, d_, *liveGrafik_, &drucker_.Drucker());
+  echtdatenFenster_ = std::make_unique<TFo_Echtdaten>(s_, d_, *echtdaten_, *liveGrafik_,
+                                                      viewer_->Tabelle(), *tagesgrafik_);
+  form1_->LiveTabelleSetzen([this] {
+    if (s_.GanzerTag) {
+      liveGrafik_->Zeitfenster(s_.Einstell.coStunden, s_.Einstell.spAndere, uhr_.Jetzt());
+    }
+    echtdatenFenster_->exec();
+  });
 }
 
 QString InstanzName(const QString& programmDatei) {

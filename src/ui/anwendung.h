@@ -6,6 +6,10 @@
 #include <memory>
 
 #include "dienste.h"
+#include "echtdaten.h"
+#include "live/fo_echtdaten.h"
+#include "live/fo_tagesgrafik.h"
+#include "live_grafik.h"
 #include "logbuch.h"
 #include "main/form1.h"
 #include "main/fo_einstell1.h"
@@ -30,8 +34,13 @@ class Anwendung {
   pegel::Logbuch log_{s_, uhr_, &memo_};
   pegel::Dienste d_{uhr_, meldungen_, ereignisse_, log_, drucker_};
   std::unique_ptr<pegel::Viewer> viewer_;
-  std::unique_ptr<TFo_Einstell1> einstell1_;
+  std::unique_ptr<pegel::chart::LiveGrafik> liveGrafik_;
+  std::unique_ptr<pegel::chart::Echtdaten> echtdaten_;
+  // Created in the order of the program start; destroyed in reverse.
   std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TFo_Einstell1> einstell1_;
+  std::unique_ptr<TFo_Tagesgrafik> tagesgrafik_;
+  std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.

@@ -72,15 +72,26 @@ std::string IniText(const std::vector<Parameter>& par, int intervallSekunden) {
   std::string t = "[DDE]\r\nItemcount=" + std::to_string(par.size()) + "\r\nIntervall=" +
                   std::to_string(minuten ? intervallSekunden / 60 : intervallSekunden) +
                   "\r\nEinheit=" + (minuten ? "1" : "0") + "\r\n\r\n";
+  // The longest chart span whose points fit into the viewer's largest buffer (480).
+  static const int kSpannen[] = {60, 720, 1800, 3600, 7200, 21600, 43200, 86400};
+  int auswahl = 0;
+  for (int k = 0; k < 8; ++k) {
+    if (kSpannen[k] / std::max(1, intervallSekunden) <= 480) auswahl = k;
+  }
   t += "[Grafik]\r\nIntervall=" + std::to_string(std::max(1, std::min(59, intervallSekunden))) +
-       "\r\nEinheit=0\r\nPuffer=60\r\nAutoStart=1\r\nAlteDaten=1\r\n\r\n";
+       "\r\nEinheit=0\r\nPuffer=" + std::string(auswahl == 0 ? "60" : "480") +
+       "\r\nAuswahl=" + std::to_string(auswahl) + "\r\nAutoStart=1\r\nAlteDaten=1\r\n\r\n";
+  // Room for the parameters' names before the statistics in the chart headers.
+  t += "[PegelWart]\r\nTextrand=150\r\n\r\n";
   Abschnitt(t, "Items", par, [](const Parameter& p) { return p.item; });
   Abschnitt(t, "Itemnames", par, [](const Parameter& p) { return p.name; });
   Abschnitt(t, "Einheiten", par,
             [](const Parameter& p) { return p.einheit.empty() ? std::string("-") : p.einheit; });
   Abschnitt(t, "Grafiktyp", par, [](const Parameter& p) { return std::to_string(p.grafiktyp); });
   Abschnitt(t, "GrafikRef", par, [](const Parameter& p) { return std::to_string(p.grafikRef); });
-  Abschnitt(t, "Grafikanzeige", par, [](const Parameter&) { return std::string("1"); });
+  // The first station is charted; a chart page holds at most nine strips.
+  Abschnitt(t, "Grafikanzeige", par,
+            [](const Parameter& p) { return std::string(p.station == 0 ? "1" : "0"); });
   Abschnitt(t, "UpLimit", par, [](const Parameter& p) { return Zahl(p.upLimit); });
   Abschnitt(t, "LoLimit", par, [](const Parameter& p) { return Zahl(p.loLimit); });
   Abschnitt(t, "UpWarn", par, [](const Parameter& p) { return Zahl(p.upWarn); });

@@ -28,23 +28,23 @@ std::uint32_t QtUhr::Ticks() { return pegel::TickZaehler(); }
 void QtUhr::Pause() { QThread::msleep(1); }
 
 void QtMeldungen::Info(const std::string& text) {
-  QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+  QMessageBox::information(QApplication::activeWindow(), T(Titel),
                            Q(text));
 }
 
 void QtMeldungen::Fehler(const std::string& text) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+  QMessageBox::critical(QApplication::activeWindow(), T(Titel),
                         Q(text));
 }
 
 void QtMeldungen::Warnung(const std::string& text) {
-  QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+  QMessageBox::warning(QApplication::activeWindow(), T(Titel),
                        Q(text));
 }
 
 bool QtMeldungen::Frage(const std::string& text) {
   return QMessageBox::question(QApplication::activeWindow(),
-                               QApplication::applicationDisplayName(), Q(text),
+                               T(Titel), Q(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

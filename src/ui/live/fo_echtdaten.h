@@ -1,0 +1,57 @@
+// The live value table: the latest values of every parameter, the choice of the charted
+// parameters, and the 500 ms timer that keeps the live chart current.
+#pragma once
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+
+#include "dienste.h"
+#include "echtdaten.h"
+#include "live_grafik.h"
+#include "state.h"
+
+namespace pegelui {
+
+class TFo_Tagesgrafik;
+class LiveTabellenModell;
+
+class TFo_Echtdaten : public QDialog {
+  Q_OBJECT
+ public:
+  TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d, pegel::chart::Echtdaten& logik,
+                pegel::chart::LiveGrafik& grafik, pegel::LiveTabelle& tabelle,
+                TFo_Tagesgrafik& tagesgrafik, QWidget* parent = nullptr);
+
+  void btGrafikClick();
+  void btAuswahlClick();
+  void TimerRefreshTimer();
+  // The parameter list refilled from the display names.
+  void ListeFuellen();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void done(int r) override;
+
+ private:
+  std::vector<bool> Auswahl() const;
+
+  pegel::PegelStatus& s_;
+  pegel::Dienste& d_;
+  pegel::chart::Echtdaten& logik_;
+  pegel::chart::LiveGrafik& grafik_;
+  TFo_Tagesgrafik& tagesgrafik_;
+  QWidget* panelGrafik_;
+  QListWidget* lbDDE_;
+  QPushButton* btGrafik_;
+  QPushButton* btAuswahl_;
+  QCheckBox* cbDigNull_;
+  QTableView* grEcht_;
+  LiveTabellenModell* modell_;
+  QTimer* TimerRefresh_;
+};
+
+}  // namespace pegelui

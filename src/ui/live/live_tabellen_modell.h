@@ -1,0 +1,30 @@
+// A Qt model over the core's live table: row 0 and column 0 become the headers, the rest
+// the cells. The core tells it once per polling pass that cells changed.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "live_tabelle.h"
+
+namespace pegelui {
+
+class LiveTabellenModell : public QAbstractTableModel, public pegel::LiveTabelleBeobachter {
+  Q_OBJECT
+ public:
+  // The table must outlive the model.
+  explicit LiveTabellenModell(pegel::LiveTabelle& tabelle, QObject* parent = nullptr);
+  ~LiveTabellenModell() override;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation o, int role) const override;
+
+  void TabelleGeaendert() override;
+
+ private:
+  pegel::LiveTabelle& tabelle_;
+  int spalten_ = 0;
+};
+
+}  // namespace pegelui
