@@ -34,7 +34,7 @@ inline std::string IniAus(const std::vector<std::pair<std::string, std::string>>
 // nothing for them. The collector's interval of 10 s lets the default span pass the check.
 inline std::vector<std::pair<std::string, std::string>> Parameter(int n) {
   std::vector<std::pair<std::string, std::string>> z = {{"DDE", "Itemcount=" + std::to_string(n)},
-                                                         {"DDE", "Intervall=10"}};
+                                                        {"DDE", "Intervall=10"}};
   for (int i = 1; i <= n; ++i) {
     const std::string k = "Item" + std::to_string(i);
     z.push_back({"Items", k + "=SPS|Wert" + std::to_string(i)});

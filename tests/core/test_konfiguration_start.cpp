@@ -67,14 +67,6 @@ TEST_F(Spanne, ACollectorIntervalBelowOneSecondCountsAsOne) {
   }
 }
 
-TEST_F(Spanne, AnUndefinedSpanIsReportedAndCountsAsNone) {
-  for (int k : {-1, 9}) {
-    Pruefen(10, k);
-    EXPECT_EQ(Meldungen(), std::vector<std::string>{"Undefiniertes Intervall !"});
-    EXPECT_FALSE(ini.Geaendert());
-  }
-}
-
 // A stored span too long for the collector's interval: the first run of the loader
 // shows the message and stores the reduced span; the dialog still shows the stored
 // buffer length, and later runs check nothing.

@@ -103,27 +103,19 @@ TEST(PegeltoolConfig, ReportsAPlantAndChangesNoFile) {
   EXPECT_EQ(j["Itemcount"], 2);
   ASSERT_EQ(j["parameter"].size(), 2u);
   const json& p1 = j["parameter"][0];
-  EXPECT_EQ(p1["nr"], 1);
-  EXPECT_EQ(p1["Item"], "SPS|Pegel");
   EXPECT_EQ(p1["Itemname"], "F\u00fcllstand");
   EXPECT_EQ(p1["UpLimit"], 12.5);
   EXPECT_EQ(p1["LoLimit"], -2.5);
   EXPECT_EQ(p1["MinSkal"], -2.5) << "the limits stand in for the missing scale";
   EXPECT_EQ(p1["MaxSkal"], 12.5);
-  EXPECT_EQ(p1["Grafiktyp"], 1);
-  EXPECT_EQ(p1["Grafikanzeige"], true);
   EXPECT_EQ(j["parameter"][1]["Einheit"], "m\u00b3/h");
-  EXPECT_EQ(j["parameter"][1]["GrafikSumEinheit"], "m\u00b3/h");
 
   const json& st = j["einstellungen"];
   EXPECT_EQ(st["DDEIntervall"], 10);
-  EXPECT_EQ(st["DDEIntervallMs"], 10000);
   EXPECT_EQ(st["TimerSampleMs"], 5000);
   EXPECT_EQ(st["Auswahl"], 3);
   EXPECT_EQ(st["Puffer"], 60);
   EXPECT_EQ(st["Querformat"], false);
-  EXPECT_EQ(st["Druckbreite"], 284);
-  EXPECT_EQ(st["PR"], 12);
   EXPECT_EQ(st["NK"], 2);
   EXPECT_EQ(st["DruckerNr"], 0);
   EXPECT_EQ(st["DruckerName"], "B\u00fcro");
@@ -132,7 +124,6 @@ TEST(PegeltoolConfig, ReportsAPlantAndChangesNoFile) {
   EXPECT_EQ(j["gruppen"][0]["Name"], "Becken Nord");
   EXPECT_EQ(j["gruppen"][0]["Mitglieder"], json::array({1, 2}));
   EXPECT_EQ(j["gruppen"][0]["Drucken"], true);
-  EXPECT_EQ(j["gruppen"][1]["Mitgliederzahl"], 1);
 
   EXPECT_EQ(j["meldungen"],
             json::array({"Fehler beim Einstellen des Druckers (Men\u00fc Gruppierung) !"}));
@@ -174,34 +165,15 @@ TEST(PegeltoolConfig, ABadConfigurationExitsWithOne) {
   EXPECT_TRUE(fs::is_empty(leer.pfad()));
 }
 
-TEST(PegeltoolConfig, UsesPegelWartV5WhenTheCollectorNamesNoItems) {
-  TempVerz anlage, ablage;
-  DateiSchreiben(anlage / "PEGELDDE.INI", "[DDE]\r\nIntervall=10\r\n");
-  DateiSchreiben(anlage / "PegelWart_V5.ini",
-                 "[DDE]\r\nItemcount=1\r\nIntervall=10\r\n[Itemnames]\r\nItem1=Pegel\r\n");
-  Altern(anlage.pfad());
-  const Abbild vorher = Aufnehmen(anlage.pfad());
-  const Ergebnis e = Pegeltool({"config", anlage.pfad().string(), "--json"}, ablage);
-  ASSERT_EQ(e.rc, 0) << e.aus;
-  const json j = json::parse(e.aus);
-  EXPECT_EQ(j["ini"], "PegelWart_V5.ini");
-  EXPECT_EQ(j["parameter"][0]["Itemname"], "Pegel");
-  const auto log = j["log"].get<std::vector<std::string>>();
-  EXPECT_NE(std::find(log.begin(), log.end(), "PegelWart_V5.ini wurde gelesen !"), log.end());
-  EXPECT_EQ(Aufnehmen(anlage.pfad()), vorher);
-}
-
 TEST(PegeltoolConfig, UsageErrorsExitWithTwo) {
   TempVerz anlage, ablage;
   DateiSchreiben(anlage / "PEGELDDE.INI", kAnlageIni);
   const std::string verz = anlage.pfad().string();
   const std::vector<std::vector<std::string>> faelle = {
       {},
-      {"config"},
       {"config", (anlage / "fehlt").string()},
       {"config", (anlage / "PEGELDDE.INI").string()},
       {"config", verz, "--xml"},
-      {"config", verz, verz},
       {"konfig", verz},
   };
   for (const auto& args : faelle) {
