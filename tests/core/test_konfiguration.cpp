@@ -2,6 +2,7 @@
 // parameter table with its limits and scales, the intervals, and bad values.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -314,6 +315,70 @@ TEST_F(KonfigTest, TheCollectorsInterval) {
   Ini(IniAus(Parameter(1)).insert(7, "Intervall=2147483647\r\nEinheit=1\r\n"));
   Laden();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"Fehler beim Lesen der .INI-Datei !"});
+}
+
+// Random files built from the loader's own sections and keys with hostile values: every
+// run must end in a message or a safe default, within the tables' bounds.
+TEST_F(KonfigTest, HostileValuesNeverLeaveTheTables) {
+  const std::vector<std::string> items = {"Item1", "Item2", "Item3", "Item180"};
+  const std::vector<std::pair<std::string, std::vector<std::string>>> sektionen = {
+      {"DDE", {"Itemcount", "Intervall", "Einheit", "Drucker", "Druckername"}},
+      {"Grafik", {"Intervall", "Einheit", "Puffer", "Auswahl", "AndereZeit", "AutoStart"}},
+      {"Item_1", {"MinSkal", "MaxSkal", "MinForUser", "MaxForUser"}},
+      {"Item_2", {"MinSkal", "MaxSkal", "MinForUser", "MaxForUser"}},
+      {"Items", items},
+      {"Itemnames", items},
+      {"UpLimit", items},
+      {"LoLimit", items},
+      {"UpWarn", items},
+      {"Einheiten", items},
+      {"GrafikRef", items},
+      {"GrafikSumTeiler", items},
+      {"ColorWarn", items}};
+  const std::vector<std::string> werte = {"0",
+                                          "1",
+                                          "2",
+                                          "-1",
+                                          "180",
+                                          "181",
+                                          "2147483647",
+                                          "-2147483648",
+                                          "99999999999",
+                                          "",
+                                          "abc",
+                                          "1e308",
+                                          "1,5",
+                                          "-0",
+                                          "\"\"",
+                                          "\xFF\x80\xE4",
+                                          std::string(10000, '9'),
+                                          std::string(10000, 'x')};
+  std::mt19937 zufall(4711);
+  auto eins = [&zufall](const auto& v) { return v[zufall() % v.size()]; };
+  int geladen = 0;
+  for (int runde = 0; runde < 300; ++runde) {
+    // Mostly a sane start, so that the loop over the parameters runs.
+    std::string text = zufall() % 4 ? "[DDE]\r\nItemcount=3\r\n" : "";
+    for (int n = 0; n < 16; ++n) {
+      const auto& [sektion, schluessel] = eins(sektionen);
+      text += "[" + sektion + "]\r\n";
+      for (int z = zufall() % 5; z > 0; --z) {
+        // Display names mostly present, so that the loop over the parameters runs.
+        const std::string wert = sektion == "Itemnames" && zufall() % 4 ? "Name" : eins(werte);
+        text += eins(schluessel) + "=" + wert + "\r\n";
+      }
+    }
+    Ini(text);
+    u.s = PegelStatus();
+    u.s.PfadeSetzen(u.verz.pfad());
+    Laden();
+    ASSERT_LE(u.s.Itemcount, MaxItems);
+    ASSERT_GE(u.s.Puffer, 0) << "0 only when loading stopped before the key";
+    ASSERT_LE(u.s.Puffer, MaxPuffer);
+    ASSERT_LE(u.s.ItemListe.size(), static_cast<std::size_t>(std::max(0, u.s.Itemcount)));
+    geladen += u.s.ItemListe.empty() ? 0 : 1;
+  }
+  EXPECT_GT(geladen, 30) << "too few runs reached the parameters";
 }
 
 }  // namespace
