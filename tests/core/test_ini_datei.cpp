@@ -160,5 +160,20 @@ TEST(IniDatei, ReadOnlyAndUnchangedFilesAreNeverWritten) {
   EXPECT_EQ(std::filesystem::last_write_time(pfad), zeit);
 }
 
+// A file too large to hold whole is still read as far as it goes, but never written back:
+// writing the part that was read would cut the collector's file.
+TEST(IniDatei, AnOversizedFileIsNeverWritten) {
+  TempVerz verz;
+  const auto pfad = verz / "PEGELDDE.INI";
+  DateiSchreiben(pfad, "[DDE]\r\nItemcount=3\r\n");
+  const std::uintmax_t groesse = 64u * 1024u * 1024u + 1u;
+  std::filesystem::resize_file(pfad, groesse);
+  IniDatei ini(pfad);
+  EXPECT_EQ(ini.LeseGanz("DDE", "Itemcount", 0), 3);
+  ini.SchreibeGanz("DDE", "Itemcount", 4);
+  EXPECT_FALSE(ini.Speichern());
+  EXPECT_EQ(std::filesystem::file_size(pfad), groesse);
+}
+
 }  // namespace
 }  // namespace pegel
