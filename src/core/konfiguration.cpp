@@ -185,7 +185,9 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
       itemcount = ini->LeseGanz("DDE", "Itemcount", 0);
       d.log.LogAll("PegelWart_V5.ini wurde gelesen !");
     }
-    s.Itemcount = itemcount;
+    // Cut at once: an error before the message below must not leave a count beyond the
+    // tables.
+    s.Itemcount = std::min(itemcount, MaxItems);
 
     // Printer.
     s.DruckerNr = ini->LeseGanz("DDE", "Drucker", -1);
@@ -240,8 +242,7 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
                       : e.coIntervall == 1 ? e.spIntervall * 60000
                                            : 1000;
 
-    if (s.Itemcount > MaxItems) {
-      s.Itemcount = MaxItems;
+    if (itemcount > MaxItems) {
       d.meldungen.Info("Sie haben mehr als " + std::to_string(MaxItems) +
                        " DDE-Items definiert !");
     }
