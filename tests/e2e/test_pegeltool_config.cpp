@@ -113,9 +113,7 @@ TEST(PegeltoolConfig, ReportsAPlantAndChangesNoFile) {
   const json& st = j["einstellungen"];
   EXPECT_EQ(st["DDEIntervall"], 10);
   EXPECT_EQ(st["TimerSampleMs"], 5000);
-  EXPECT_EQ(st["Auswahl"], 3);
   EXPECT_EQ(st["Puffer"], 60);
-  EXPECT_EQ(st["Querformat"], false);
   EXPECT_EQ(st["NK"], 2);
   EXPECT_EQ(st["DruckerNr"], 0);
   EXPECT_EQ(st["DruckerName"], "B\u00fcro");
