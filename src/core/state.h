@@ -176,6 +176,7 @@ struct PegelStatus {
 
   // ---- groups ----
   std::array<TGruppe, MaxGruppen + 1> GruppenTabelle{};  // 1..20
+  std::int32_t GruppenAnzahl = 0;  // records read from the group file at launch
 
   // ---- display settings dialog, as the loader fills it ----
   EinstellWerte Einstell;

@@ -9,8 +9,9 @@
 namespace {
 
 void Hilfe(std::ostream& out) {
-  out << "Aufruf: pegeltool KOMMANDO ...\n";
-  out << "  day VERZ JJJJMMTT [--rows A:B] [--json]   Zusammenfassung eines gespeicherten Tages\n";
+  out << "Aufruf: pegeltool KOMMANDO ...\n"
+         "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n"
+         "  day DIR JJJJMMTT [--rows A:B] [--json]   gespeicherten Tag zusammenfassen\n";
 }
 
 }  // namespace
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   const std::string kommando = args[0];
   args.erase(args.begin());
   try {
+    if (kommando == "config") return pegeltool::KommandoConfig(args);
     if (kommando == "day") return pegeltool::KommandoDay(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";
