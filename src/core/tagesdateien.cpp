@@ -100,7 +100,7 @@ void ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen, gitter:
   std::size_t& groesse = puffer.groesse;
   groesse = 0;
   while (umbrueche < zeilen) {
-    if (puffer.kapazitaet - groesse < Block) {
+    if (puffer.kapazitaet == groesse) {
       if (puffer.kapazitaet > gitter::MaxBytes) throw std::length_error("size");
       puffer.Reservieren(puffer.kapazitaet + std::max(Block, puffer.kapazitaet / 2));
     }
@@ -230,7 +230,8 @@ std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path
       throw std::bad_alloc();
     }
     grid.Reservieren(z.zeilen, z.trenner);
-    puffer.Reservieren(z.bytes + Block);
+    // Room for the line that may still have been written during the first pass.
+    puffer.Reservieren(z.bytes + 4096);
   } catch (...) {
     grid.Freigeben();
     log.LogAll("ReadDataF(4)");

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <string>
+#include <thread>
 
 #include "tagesdateien.h"
 #include "test_dienste.h"
@@ -213,9 +216,42 @@ TEST_F(DatFall, FailuresAreLoggedAndReturnZero) {
 TEST_F(DatFall, HugeLineAndOddBytesAreData) {
   const std::string gross(10 * 1024 * 1024, 'x');
   EXPECT_EQ(Lesen("a;12:00:00;" + gross + ";2\n" + std::string("b;\0;1;2", 7), 2), 2);
+  EXPECT_EQ(g.Zelle(0, 1), "12:00:00");
   EXPECT_EQ(g.Zelle(0, 2).size(), gross.size());
+  EXPECT_EQ(g.Zelle(0, 3), "2");
   EXPECT_EQ(g.Zelle(1, 1), std::string_view("\0", 1));
   EXPECT_EQ(g.Zelle(1, 3), "2");
+}
+
+// The collector appends while the day is loaded: every read is a consistent prefix of
+// whole lines, and the grid holds exactly the lines the result reports.
+TEST_F(DatFall, FileGrowingDuringTheReadGivesAConsistentPrefix) {
+  DateiSchreiben(dat, "x;0;1;0;3\r\n");
+  std::atomic<bool> fertig{false};
+  std::thread sammler([&] {
+    std::FILE* f = std::fopen(dat.string().c_str(), "ab");
+    ASSERT_NE(f, nullptr);
+    std::setvbuf(f, nullptr, _IONBF, 0);  // one write per line
+    for (int i = 1; i < 40000 && !fertig; ++i) {
+      const std::string z = "x;" + std::to_string(i) + ";1,5;" + std::to_string(i % 7) + ";3\r\n";
+      std::fwrite(z.data(), 1, z.size(), f);
+    }
+    std::fclose(f);
+  });
+  std::int32_t vorher = 0;
+  for (int lauf = 0; lauf < 30; ++lauf) {
+    u.s.TagKopf.Itemcount = 3;
+    const std::int32_t n = ReadDataF(u.s, u.log, dat, g);
+    ASSERT_GE(n, vorher);
+    ASSERT_EQ(static_cast<std::size_t>(n), g.Zeilen());
+    ASSERT_EQ(u.s.Spaltenzahl, 3);
+    EXPECT_EQ(g.Zelle(static_cast<std::size_t>(n - 1), 1), std::to_string(n - 1));
+    EXPECT_EQ(g.Zelle(static_cast<std::size_t>(n - 1), 4), "3");
+    vorher = n;
+  }
+  fertig = true;
+  sammler.join();
+  EXPECT_TRUE(u.Log().empty());
 }
 
 }  // namespace
