@@ -115,7 +115,7 @@ gitter::Ergebnis gitter::Aufteilen(Puffer bytes) {
   };
   const auto zeile = [&](std::size_t i) {
     std::size_t ende = i;
-    if (i < groesse && ende > anfang && p[ende - 1] == '\r') --ende;
+    if (ende > anfang && p[ende - 1] == '\r') --ende;
     zeilen_.push_back(Zeile{static_cast<std::uint32_t>(anfang), static_cast<std::uint32_t>(ende),
                             static_cast<std::uint32_t>(erstes), static_cast<std::uint8_t>(felder),
                             lang});

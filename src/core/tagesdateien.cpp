@@ -28,7 +28,7 @@ class ZeilenLeser {
   std::optional<std::string> Zeile() {
     std::string z;
     if (!std::getline(f_, z)) return std::nullopt;
-    if (!z.empty() && z.back() == '\r' && !f_.eof()) z.pop_back();
+    if (!z.empty() && z.back() == '\r') z.pop_back();
     return z;
   }
   bool Ueberspringen(std::int64_t anzahl) {

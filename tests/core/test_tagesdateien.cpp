@@ -25,7 +25,7 @@ std::string Felder(int anzahl) {
 
 TEST(Gitter, SplitsLinesAndFieldsWithoutTrimming) {
   gitter g;
-  constexpr char text[] = "a;10:00:00; 1,5 ;;x\r\nb;c\nlast\rcr;\0z";
+  constexpr char text[] = "a;10:00:00; 1,5 ;;x\r\nb;c\nlast\rcr;\0z\r";
   ASSERT_EQ(g.Aufteilen(std::string(text, sizeof text - 1)), gitter::Ergebnis::Ok);
   ASSERT_EQ(g.Zeilen(), 3u);
   EXPECT_EQ(g.Zelle(0, 1), "10:00:00");
