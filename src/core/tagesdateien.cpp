@@ -1,7 +1,6 @@
 #include "tagesdateien.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -56,14 +55,20 @@ constexpr std::uint64_t NullBytes(std::uint64_t v) {
   return ~(((v & Sieben) + Sieben) | v | Sieben);
 }
 
+// The number of 0x80 bits of a NullBytes mask. Multiplying sums the bytes into the top one;
+// cheaper than a popcount where the target lacks the instruction.
+constexpr std::size_t Summe(std::uint64_t maske) {
+  return static_cast<std::size_t>(((maske >> 7) * Einsen) >> 56);
+}
+
 // Adds the LFs and ";" of p[0..n) to z, eight bytes at a time.
 void Zaehlen(const char* p, std::size_t n, Zaehlung& z) {
   std::size_t i = 0;
   for (; i + 8 <= n; i += 8) {
     std::uint64_t x;
     std::memcpy(&x, p + i, 8);
-    z.zeilen += static_cast<std::size_t>(std::popcount(NullBytes(x ^ (Einsen * '\n'))));
-    z.trenner += static_cast<std::size_t>(std::popcount(NullBytes(x ^ (Einsen * ';'))));
+    z.zeilen += Summe(NullBytes(x ^ (Einsen * '\n')));
+    z.trenner += Summe(NullBytes(x ^ (Einsen * ';')));
   }
   for (; i < n; ++i) {
     z.zeilen += p[i] == '\n';
