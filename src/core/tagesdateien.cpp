@@ -82,6 +82,15 @@ Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
   if (!f) throw std::runtime_error("open");
   std::string puffer(Block, '\0');
   Zaehlung z;
+  // Too large for the grid anyway: a non-empty file has a line, so counting further only
+  // costs time before the allocation is refused.
+  std::error_code ec;
+  const auto groesse = std::filesystem::file_size(datei, ec);
+  if (!ec && groesse > gitter::MaxBytes) {
+    z.zeilen = 1;
+    z.bytes = static_cast<std::size_t>(groesse);
+    return z;
+  }
   char letztes = '\n';
   while (f) {
     f.read(puffer.data(), static_cast<std::streamsize>(puffer.size()));

@@ -211,6 +211,12 @@ TEST_F(DatFall, FailuresAreLoggedAndReturnZero) {
   u.senke.zeilen.clear();
   EXPECT_EQ(Lesen(Felder(182), 180), 1);
   EXPECT_TRUE(u.Log().empty());
+
+  // Beyond the grid's 32-bit offsets (a sparse file, so the test stays small on disk).
+  std::filesystem::resize_file(dat, gitter::MaxBytes + 1);
+  EXPECT_EQ(ReadDataF(u.s, u.log, dat, g), 0);
+  EXPECT_EQ(u.Log(), std::vector<std::string>{"ReadDataF(4)"});
+  EXPECT_EQ(g.Zeilen(), 0u);
 }
 
 TEST_F(DatFall, HugeLineAndOddBytesAreData) {
