@@ -8,7 +8,6 @@
 #include <optional>
 #include <stdexcept>
 
-#include "cp1252.h"
 #include "hilfen.h"
 
 namespace pegel {
@@ -148,7 +147,7 @@ std::filesystem::path PghDatei(const std::filesystem::path& progDir, TDateTime t
   return progDir / (DatumZuDateiname(t) + ".PGH");
 }
 
-std::filesystem::path PghZuDat(const std::filesystem::path& datDatei) {
+std::filesystem::path PghFuerDat(const std::filesystem::path& datDatei) {
   std::filesystem::path p = datDatei;
   return p.replace_extension(".PGH");
 }
