@@ -20,6 +20,17 @@ constexpr std::uint64_t NullBytes(std::uint64_t v) {
 
 }  // namespace
 
+gitter::Puffer::Puffer(const Puffer& anderer) {
+  Reservieren(anderer.groesse);
+  if (anderer.groesse > 0) std::memcpy(daten.get(), anderer.daten.get(), anderer.groesse);
+  groesse = anderer.groesse;
+}
+
+gitter::Puffer& gitter::Puffer::operator=(const Puffer& anderer) {
+  if (this != &anderer) *this = Puffer(anderer);
+  return *this;
+}
+
 void gitter::Puffer::Reservieren(std::size_t n) {
   if (n <= kapazitaet) return;
   auto neu = std::make_unique_for_overwrite<char[]>(n);

@@ -29,6 +29,14 @@ class gitter {
     std::unique_ptr<char[]> daten;
     std::size_t groesse = 0;     // bytes in use
     std::size_t kapazitaet = 0;  // bytes allocated
+
+    Puffer() = default;
+    // A copy holds the bytes in use only; the state (and with it the grid) stays copyable.
+    Puffer(const Puffer& anderer);
+    Puffer& operator=(const Puffer& anderer);
+    Puffer(Puffer&&) noexcept = default;
+    Puffer& operator=(Puffer&&) noexcept = default;
+
     // Makes room for at least `n` bytes, keeping the ones in use. Throws std::bad_alloc.
     void Reservieren(std::size_t n);
   };

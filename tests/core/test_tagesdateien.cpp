@@ -50,6 +50,17 @@ TEST(Gitter, OutOfRangeGivesEmptyViews) {
   EXPECT_EQ(g.Felder(5), 0u);
 }
 
+TEST(Gitter, CopiesOwnTheirBytes) {
+  gitter a;
+  ASSERT_EQ(a.Aufteilen(std::string_view("x;1,5\ny;2")), gitter::Ergebnis::Ok);
+  gitter b = a;
+  a.Aufteilen(std::string_view("z"));
+  EXPECT_EQ(b.Zelle(1, 1), "2");
+  b = a;
+  EXPECT_EQ(b.Zelle(0, 0), "z");
+  EXPECT_EQ(b.Zeilen(), 1u);
+}
+
 TEST(Gitter, TooManyFieldsLeavesItEmpty) {
   gitter g;
   ASSERT_EQ(g.Aufteilen("x;y\n"), gitter::Ergebnis::Ok);
