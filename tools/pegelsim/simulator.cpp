@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "aktdat.h"
-#include "cp1252.h"
 #include "dateien.h"
 #include "hilfen.h"
 #include "ini_datei.h"
