@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "gitter.h"
 #include "text_format.h"
 
 namespace pegel {
@@ -171,6 +172,7 @@ struct PegelStatus {
   Kopfdaten HistKopf;
   std::int32_t Messintervall = 0;  // ms, written by every header reader
   std::int32_t Spaltenzahl = 0;
+  gitter DatenGitter;  // the cells of the day loaded last
 
   // ---- groups ----
   std::array<TGruppe, MaxGruppen + 1> GruppenTabelle{};  // 1..20

@@ -10,7 +10,8 @@ namespace {
 
 void Hilfe(std::ostream& out) {
   out << "Aufruf: pegeltool KOMMANDO ...\n"
-         "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n";
+         "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n"
+         "  day DIR JJJJMMTT [--rows A:B] [--json]   gespeicherten Tag zusammenfassen\n";
 }
 
 }  // namespace
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   try {
     if (kommando == "config") return pegeltool::KommandoConfig(args);
+    if (kommando == "day") return pegeltool::KommandoDay(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";
     return 1;
