@@ -8,7 +8,6 @@
 #include <optional>
 #include <stdexcept>
 
-#include "cp1252.h"
 #include "hilfen.h"
 
 namespace pegel {
@@ -27,7 +26,7 @@ class ZeilenLeser {
   std::optional<std::string> Zeile() {
     std::string z;
     if (!std::getline(f_, z)) return std::nullopt;
-    if (!z.empty() && z.back() == '\r' && !f_.eof()) z.pop_back();
+    if (!z.empty() && z.back() == '\r') z.pop_back();
     return z;
   }
   bool Ueberspringen(std::int64_t anzahl) {
@@ -44,7 +43,37 @@ class ZeilenLeser {
 struct Zaehlung {
   std::size_t zeilen = 0;
   std::size_t bytes = 0;
+  std::size_t trenner = 0;  // ";" seen, to size the grid's offsets once
 };
+
+constexpr std::uint64_t Einsen = 0x0101010101010101ULL;
+constexpr std::uint64_t Sieben = 0x7F7F7F7F7F7F7F7FULL;
+
+// 0x80 in exactly those bytes of v that are zero.
+constexpr std::uint64_t NullBytes(std::uint64_t v) {
+  return ~(((v & Sieben) + Sieben) | v | Sieben);
+}
+
+// The number of 0x80 bits of a NullBytes mask. Multiplying sums the bytes into the top one;
+// cheaper than a popcount where the target lacks the instruction.
+constexpr std::size_t Summe(std::uint64_t maske) {
+  return static_cast<std::size_t>(((maske >> 7) * Einsen) >> 56);
+}
+
+// Adds the LFs and ";" of p[0..n) to z, eight bytes at a time.
+void Zaehlen(const char* p, std::size_t n, Zaehlung& z) {
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t x;
+    std::memcpy(&x, p + i, 8);
+    z.zeilen += Summe(NullBytes(x ^ (Einsen * '\n')));
+    z.trenner += Summe(NullBytes(x ^ (Einsen * ';')));
+  }
+  for (; i < n; ++i) {
+    z.zeilen += p[i] == '\n';
+    z.trenner += p[i] == ';';
+  }
+}
 
 // First pass: lines up to the end of the file. Throws std::runtime_error on a read error.
 Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
@@ -52,12 +81,21 @@ Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
   if (!f) throw std::runtime_error("open");
   std::string puffer(Block, '\0');
   Zaehlung z;
+  // Too large for the grid anyway: a non-empty file has a line, so counting further only
+  // costs time before the allocation is refused.
+  std::error_code ec;
+  const auto groesse = std::filesystem::file_size(datei, ec);
+  if (!ec && groesse > gitter::MaxBytes) {
+    z.zeilen = 1;
+    z.bytes = static_cast<std::size_t>(groesse);
+    return z;
+  }
   char letztes = '\n';
   while (f) {
     f.read(puffer.data(), static_cast<std::streamsize>(puffer.size()));
     const auto gelesen = static_cast<std::size_t>(f.gcount());
     if (gelesen == 0) break;
-    z.zeilen += static_cast<std::size_t>(std::count(puffer.data(), puffer.data() + gelesen, '\n'));
+    Zaehlen(puffer.data(), gelesen, z);
     z.bytes += gelesen;
     letztes = puffer[gelesen - 1];
   }
@@ -66,23 +104,24 @@ Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
   return z;
 }
 
-// Second pass: the bytes of at most `zeilen` lines. The buffer is sized from the first
-// pass; it grows only when the last counted line was still being written.
-std::string ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen,
-                        std::string puffer) {
+// Second pass: the bytes of at most `zeilen` lines into `puffer`, which is sized from the
+// first pass; it grows only when the last counted line was still being written.
+void ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen, gitter::Puffer& puffer) {
   std::ifstream f(datei, std::ios::binary);
   if (!f) throw std::runtime_error("open");
   std::size_t umbrueche = 0;
-  std::size_t groesse = 0;
+  std::size_t& groesse = puffer.groesse;
+  groesse = 0;
   while (umbrueche < zeilen) {
-    if (puffer.size() - groesse < Block) {
-      if (puffer.size() > gitter::MaxBytes) throw std::length_error("size");
-      puffer.resize(std::max(puffer.size() + Block, puffer.size() + puffer.size() / 2));
+    if (puffer.kapazitaet == groesse) {
+      if (puffer.kapazitaet > gitter::MaxBytes) throw std::length_error("size");
+      puffer.Reservieren(puffer.kapazitaet + std::max(Block, puffer.kapazitaet / 2));
     }
-    f.read(puffer.data() + groesse, static_cast<std::streamsize>(puffer.size() - groesse));
+    char* const ziel = puffer.daten.get() + groesse;
+    f.read(ziel, static_cast<std::streamsize>(puffer.kapazitaet - groesse));
     const auto gelesen = static_cast<std::size_t>(f.gcount());
     if (gelesen == 0) break;
-    const char* p = puffer.data() + groesse;
+    const char* p = ziel;
     const char* const e = p + gelesen;
     groesse += gelesen;
     while (p < e) {
@@ -90,14 +129,12 @@ std::string ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen,
       if (!lf) break;
       p = static_cast<const char*>(lf) + 1;
       if (++umbrueche == zeilen) {
-        groesse = static_cast<std::size_t>(p - puffer.data());
+        groesse = static_cast<std::size_t>(p - puffer.daten.get());
         break;
       }
     }
   }
   if (f.bad()) throw std::runtime_error("read");
-  puffer.resize(groesse);
-  return puffer;
 }
 
 }  // namespace
@@ -110,7 +147,7 @@ std::filesystem::path PghDatei(const std::filesystem::path& progDir, TDateTime t
   return progDir / (DatumZuDateiname(t) + ".PGH");
 }
 
-std::filesystem::path PghZuDat(const std::filesystem::path& datDatei) {
+std::filesystem::path PghFuerDat(const std::filesystem::path& datDatei) {
   std::filesystem::path p = datDatei;
   return p.replace_extension(".PGH");
 }
@@ -198,16 +235,16 @@ std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path
     return 0;
   }
 
-  std::string puffer;
+  gitter::Puffer puffer;
   try {
     // Offsets in the grid are 32-bit: a file beyond that is refused like a failed allocation.
     if (z.bytes > gitter::MaxBytes ||
         z.zeilen > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
       throw std::bad_alloc();
     }
-    grid.ZeilenReservieren(z.zeilen);
-    puffer.reserve(z.bytes + Block);
-    puffer.resize(z.bytes + Block);
+    grid.Reservieren(z.zeilen, z.trenner);
+    // Room for the line that may still have been written during the first pass.
+    puffer.Reservieren(z.bytes + 4096);
   } catch (...) {
     grid.Freigeben();
     log.LogAll("ReadDataF(4)");
@@ -215,7 +252,7 @@ std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path
   }
 
   try {
-    puffer = ZeilenLesen(datei, z.zeilen, std::move(puffer));
+    ZeilenLesen(datei, z.zeilen, puffer);
   } catch (...) {
     grid.Freigeben();
     log.LogAll("ReadDataF(5) : Fehler beim Lesen.");

@@ -2,6 +2,7 @@
 // and helpers to build chart pages for the tests.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,18 +61,11 @@ class AufzeichnendeCanvas : public Canvas {
     return true;
   }
 
-  // All calls of one kind, optionally only those in `farbe`.
-  std::vector<Aufruf> Alle(Aufruf::Art art) const {
+  // All calls of one kind, in `farbe` if given.
+  std::vector<Aufruf> Alle(Aufruf::Art art, std::optional<Farbe> farbe = {}) const {
     std::vector<Aufruf> r;
     for (const auto& a : aufrufe) {
-      if (a.art == art) r.push_back(a);
-    }
-    return r;
-  }
-  std::vector<Aufruf> Alle(Aufruf::Art art, Farbe farbe) const {
-    std::vector<Aufruf> r;
-    for (const auto& a : aufrufe) {
-      if (a.art == art && a.farbe == farbe) r.push_back(a);
+      if (a.art == art && (!farbe || a.farbe == *farbe)) r.push_back(a);
     }
     return r;
   }

@@ -9,10 +9,18 @@
 #include <cmath>
 
 #include "qt_canvas.h"
+#include "refresh_ausgabe.h"
+#include "schriften.h"
 
 namespace pegel::ui {
 
 namespace {
+
+// A file is drawn in one go; there is no window whose events would wait.
+class KeineEreignisse : public PendingEvents {
+ public:
+  void Verarbeiten() override {}
+};
 
 QString Pfad(const std::filesystem::path& p) { return QString::fromStdU16String(p.u16string()); }
 
@@ -58,6 +66,23 @@ bool SeiteAlsPng(const std::filesystem::path& datei, int breiteMm, int hoeheMm, 
     zeichnen(c);
   }
   return bild.save(Pfad(datei), "PNG");
+}
+
+bool ChartSeiteSchreiben(chart::ChartSeite& seite, const std::filesystem::path& datei, DateiArt art,
+                         int dpi, Logbuch& log, Clock& uhr) {
+  chart::SchriftTabelle schriften(log);
+  schriften.SeitenSchriftenErzeugen();
+  KeineEreignisse ereignisse;
+  chart::SeitenUmfeld umfeld{log, ereignisse, uhr, nullptr, {}};
+  bool fertig = false;
+  const SeitenZeichner zeichnen = [&](chart::Canvas& c) {
+    fertig = chart::RefreshAusgabe(seite, c, schriften, umfeld, true, false);
+  };
+  const bool geschrieben =
+      art == DateiArt::Pdf
+          ? SeiteAlsPdf(datei, seite.Seitenbreite, seite.Seitenhoehe, zeichnen)
+          : SeiteAlsPng(datei, seite.Seitenbreite, seite.Seitenhoehe, dpi, zeichnen);
+  return geschrieben && fertig;
 }
 
 }  // namespace pegel::ui

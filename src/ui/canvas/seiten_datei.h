@@ -7,6 +7,9 @@
 #include <functional>
 
 #include "canvas.h"
+#include "logbuch.h"
+#include "seite.h"
+#include "services.h"
 
 namespace pegel::ui {
 
@@ -21,5 +24,13 @@ bool SeiteAlsPdf(const std::filesystem::path& datei, int breiteMm, int hoeheMm,
 // range or the file cannot be written. Needs a QGuiApplication.
 bool SeiteAlsPng(const std::filesystem::path& datei, int breiteMm, int hoeheMm, int dpi,
                  const SeitenZeichner& zeichnen);
+
+// The chart page of `seite` as a full printer page, Seitenbreite x Seitenhoehe mm, in a
+// PDF (`dpi` ignored) or a PNG at `dpi`, with its own six page fonts. Log lines go to
+// `log`, the footer's time comes from `uhr`. True when the file was written and the page
+// completed; a page that ended early (see chart::RefreshAusgabe) still leaves its file.
+enum class DateiArt { Pdf, Png };
+bool ChartSeiteSchreiben(chart::ChartSeite& seite, const std::filesystem::path& datei, DateiArt art,
+                         int dpi, Logbuch& log, Clock& uhr);
 
 }  // namespace pegel::ui
