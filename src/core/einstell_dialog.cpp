@@ -10,7 +10,7 @@ namespace pegel {
 
 void EinstellDialogOeffnen(PegelStatus& s, Dienste& d, std::int32_t& pufferBeimOeffnen) {
   Initialisierung(s, d);
-  pufferBeimOeffnen = s.Puffer;
+  pufferBeimOeffnen = s.Einstell.spPuffer;  // the stored length, as the loader read it
 }
 
 void coStundenChange(PegelStatus& s, Dienste& d) {
