@@ -26,6 +26,22 @@ Erfassung::Erfassung(PegelStatus& s, Dienste& d, LiveTabelle& tabelle, Fenster& 
                      Tageswechsel& tageswechsel)
     : s_(s), d_(d), tabelle_(tabelle), fenster_(fenster), tageswechsel_(tageswechsel) {}
 
+void Erfassung::NachDemDurchlauf() {
+  // Each step on its own: an observer that fails must not keep the others from running.
+  try {
+    EchtdatenFreigeben();
+  } catch (...) {
+  }
+  try {
+    if (laeuft_) fenster_.Setzen(&FensterZustand::TimerSample, true);
+  } catch (...) {
+  }
+  try {
+    tabelle_.Benachrichtigen();
+  } catch (...) {
+  }
+}
+
 void Erfassung::EchtdatenFreigeben() {
   if (s_.PufferZeiger >= 5) fenster_.Setzen(&FensterZustand::btEchtdatenZeigen, true);
 }
@@ -111,16 +127,16 @@ void Erfassung::TimerSampleTimer() {
       return;
     }
     LockNehmen();
-    s_.Lesen_Fertig = false;
-    fenster_.Setzen(&FensterZustand::TimerSample, false);
+    // From here on the pass ends the same way however it ends: the collector must never
+    // find our lock left behind, and the next tick must poll again.
     AmEnde ende([this] {
       std::error_code e;
       fs::remove(s_.ProgDir / LockDateiName, e);
-      EchtdatenFreigeben();
       s_.Lesen_Fertig = true;
-      if (laeuft_) fenster_.Setzen(&FensterZustand::TimerSample, true);
-      tabelle_.Benachrichtigen();
+      NachDemDurchlauf();
     });
+    s_.Lesen_Fertig = false;
+    fenster_.Setzen(&FensterZustand::TimerSample, false);
     try {
       if (std::trunc(s_.LetzterLauf) != std::trunc(s_.Heute) && !s_.AlteDaten) Tageswechseln();
       s_.AlteDaten = false;

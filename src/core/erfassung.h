@@ -66,6 +66,7 @@ class Erfassung {
   void Wert(std::string_view text);
   bool LockNehmen();
   void EchtdatenFreigeben();
+  void NachDemDurchlauf();
 
   PegelStatus& s_;
   Dienste& d_;

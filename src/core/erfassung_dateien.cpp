@@ -119,8 +119,8 @@ void Erfassung::AlteTagesdatenLesen() {
     d_.log.LogAll("Alte Tagesdaten gelesen.");
     s_.Lesen_Fertig = false;
     AmEnde ende([this] {
-      EchtdatenFreigeben();
       s_.Lesen_Fertig = true;
+      EchtdatenFreigeben();
       tabelle_.Benachrichtigen();
     });
     AllesZuruecksetzen();
