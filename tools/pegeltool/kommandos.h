@@ -8,6 +8,7 @@
 namespace pegeltool {
 
 int KommandoConfig(const std::vector<std::string>& args);
+int KommandoPoll(const std::vector<std::string>& args);
 
 
 }  // namespace pegeltool

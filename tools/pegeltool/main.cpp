@@ -10,7 +10,9 @@ namespace {
 
 void Hilfe(std::ostream& out) {
   out << "Aufruf: pegeltool KOMMANDO ...\n"
-         "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n";
+         "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n"
+         "  poll DIR [--passes N] [--every MS] [--json]\n"
+         "                        Anzeige starten, N Abfragen, Zustand ausgeben\n";
 }
 
 }  // namespace
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   try {
     if (kommando == "config") return pegeltool::KommandoConfig(args);
+    if (kommando == "poll") return pegeltool::KommandoPoll(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";
     return 1;
