@@ -11,6 +11,7 @@ namespace {
 void Hilfe(std::ostream& out) {
   out << "Aufruf: pegeltool KOMMANDO ...\n"
          "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n"
+         "  day VERZ JJJJMMTT [--rows A:B] [--json]   Zusammenfassung eines gespeicherten Tages\n"
          "  poll DIR [--passes N] [--every MS] [--json]\n"
          "                        Anzeige starten, N Abfragen, Zustand ausgeben\n";
 }
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   try {
     if (kommando == "config") return pegeltool::KommandoConfig(args);
+    if (kommando == "day") return pegeltool::KommandoDay(args);
     if (kommando == "poll") return pegeltool::KommandoPoll(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";

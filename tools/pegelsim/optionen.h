@@ -1,0 +1,36 @@
+// The command line of pegelsim.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "text_format.h"
+
+namespace pegelsim {
+
+struct Optionen {
+  std::filesystem::path verz = ".";
+  std::optional<int> parameter;  // --params; default 12, or the count of an existing INI
+  int intervall = 1;             // seconds
+  int nachtragen = 0;            // --backfill DAYS
+  std::optional<std::int64_t> proben;
+  std::optional<std::int64_t> dauer;  // seconds
+  std::uint64_t seed = 1;
+  int zeilenProProbe = 1;
+  std::optional<pegel::TDateTime> start;
+  bool schnell = false;
+  bool hilfe = false;
+};
+
+// Throws std::invalid_argument with a German message on a usage error.
+Optionen OptionenLesen(const std::vector<std::string>& args);
+
+// "YYYY-MM-DD hh:mm:ss" (or "YYYY-MM-DD"). Empty when malformed.
+std::optional<pegel::TDateTime> StartLesen(const std::string& text);
+
+extern const char* const Aufruf;
+
+}  // namespace pegelsim

@@ -1,0 +1,193 @@
+#include "simulator.h"
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <thread>
+
+#include "aktdat.h"
+#include "cp1252.h"
+#include "dateien.h"
+#include "hilfen.h"
+#include "plattform.h"
+
+namespace pegelsim {
+
+namespace {
+
+std::string Klein(std::string s) {
+  for (char& c : s) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return s;
+}
+
+std::string Getrimmt(const std::string& s) {
+  const auto a = s.find_first_not_of(" \t\r");
+  if (a == std::string::npos) return "";
+  return s.substr(a, s.find_last_not_of(" \t\r") - a + 1);
+}
+
+std::string DateiInhalt(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  std::ostringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+constexpr std::size_t Schreibblock = 8 << 20;
+
+}  // namespace
+
+std::optional<int> IniItemcount(const std::string& text) {
+  std::istringstream in(text);
+  std::string zeile;
+  bool inDde = false;
+  while (std::getline(in, zeile)) {
+    zeile = Getrimmt(zeile);
+    if (!zeile.empty() && zeile.front() == '[') {
+      inDde = Klein(zeile) == "[dde]";
+      continue;
+    }
+    const auto gleich = zeile.find('=');
+    if (!inDde || gleich == std::string::npos) continue;
+    if (Klein(Getrimmt(zeile.substr(0, gleich))) != "itemcount") continue;
+    const auto n = pegel::GanzzahlLesen(Getrimmt(zeile.substr(gleich + 1)));
+    if (n) return *n;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+Simulator::Simulator(const Optionen& o, std::ostream& aus, const std::atomic<bool>& halt)
+    : o_(o), aus_(aus), halt_(halt) {}
+
+void Simulator::IniVorbereiten() {
+  const auto ini = o_.verz / "PEGELDDE.INI";
+  int anzahl = o_.parameter.value_or(12);
+  if (std::filesystem::exists(ini)) {
+    if (!o_.parameter) {
+      anzahl = std::clamp(IniItemcount(DateiInhalt(ini)).value_or(12), 1, 180);
+    }
+    par_ = AnlageBauen(anzahl);
+    aus_ << "PEGELDDE.INI vorhanden, bleibt unverändert; " << anzahl << " Parameter\n";
+    return;
+  }
+  par_ = AnlageBauen(anzahl);
+  ErsetzenDurchUmbenennen(ini, IniText(par_, o_.intervall));
+  aus_ << "PEGELDDE.INI angelegt mit " << anzahl << " Parametern\n";
+}
+
+void Simulator::PghSchreiben(std::int64_t tag) {
+  const auto t = Zeitpunkt(tag * MsProTag);
+  const auto pgh = o_.verz / (pegel::DatumZuDateiname(t) + ".PGH");
+  if (std::filesystem::exists(pgh)) return;
+  ErsetzenDurchUmbenennen(pgh, PghText(par_, o_.intervall * 1000, pegel::DatumText(t)));
+}
+
+void Simulator::ZeileAnhaengen(std::string& aus, std::int64_t ms, const std::string& datum,
+                               const std::vector<double>& werte) {
+  aus += datum;
+  aus += ';';
+  aus += pegel::ZeitText(Zeitpunkt(ms));
+  for (std::size_t i = 0; i < werte.size(); ++i) {
+    aus += ';';
+    aus += texte_.Text(werte[i], par_[i].dezimalen);
+  }
+  aus += "\r\n";
+}
+
+void Simulator::TagNachtragen(std::int64_t tag) {
+  const auto t = Zeitpunkt(tag * MsProTag);
+  const std::string basis = pegel::DatumZuDateiname(t);
+  const auto dat = o_.verz / (basis + ".DAT");
+  if (std::filesystem::exists(dat)) {
+    aus_ << "Tag " << basis << ": " << basis << ".DAT vorhanden, übersprungen\n";
+    return;
+  }
+  PghSchreiben(tag);
+  const std::string datum = pegel::DatumText(t);
+  const std::int64_t schritt = std::int64_t{o_.intervall} * 1000;
+  std::string puffer;
+  puffer.reserve(Schreibblock + 4096);
+  std::int64_t zeilen = 0;
+  for (std::int64_t ms = 0; ms < MsProTag; ms += schritt) {
+    const auto& werte =
+        modell_->Schritt(o_.intervall, static_cast<double>(ms) / static_cast<double>(MsProTag));
+    ZeileAnhaengen(puffer, tag * MsProTag + ms, datum, werte);
+    ++zeilen;
+    if (puffer.size() >= Schreibblock) {
+      Anhaengen(dat, puffer);
+      puffer.clear();
+    }
+  }
+  Anhaengen(dat, puffer);
+  aus_ << "Tag " << basis << ": " << zeilen << " Zeilen nachgetragen\n";
+}
+
+std::int64_t Simulator::Laufen() {
+  std::filesystem::create_directories(o_.verz);
+  IniVorbereiten();
+  modell_ = std::make_unique<Modell>(par_, o_.seed);
+  AktDaten akt(par_);
+
+  const pegel::TDateTime start = o_.start.value_or(pegel::LokaleZeitJetzt());
+  // Whole seconds, so that every sample time is exact.
+  const std::int64_t startMs = static_cast<std::int64_t>(start * 86400.0 + 0.5) * 1000;
+  const std::int64_t startTag = startMs / MsProTag;
+  for (std::int64_t d = o_.nachtragen; d >= 1 && !halt_; --d) TagNachtragen(startTag - d);
+
+  std::int64_t proben = -1;  // without a limit: until stopped
+  if (o_.proben) proben = *o_.proben;
+  if (o_.dauer) proben = *o_.dauer / o_.intervall;
+
+  const std::int64_t schritt = std::int64_t{o_.intervall} * 1000;
+  const auto uhrStart = std::chrono::steady_clock::now();
+  std::int64_t tag = -1;
+  std::filesystem::path dat, smp;
+  std::string datum, zeilen;
+  std::int64_t i = 0;
+  for (; (proben < 0 || i < proben) && !halt_; ++i) {
+    if (!o_.schnell) {
+      // In short steps, so that a stop request does not wait for a long interval.
+      const auto ziel = uhrStart + std::chrono::seconds(i * o_.intervall);
+      while (!halt_ && std::chrono::steady_clock::now() < ziel) {
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            ziel - std::chrono::steady_clock::now(), std::chrono::milliseconds(100)));
+      }
+      if (halt_) break;
+    }
+    const std::int64_t ms = startMs + i * schritt;
+    if (ms / MsProTag != tag) {
+      tag = ms / MsProTag;
+      const std::string basis = pegel::DatumZuDateiname(Zeitpunkt(ms));
+      dat = o_.verz / (basis + ".DAT");
+      smp = o_.verz / (basis + ".SMP");
+      datum = pegel::DatumText(Zeitpunkt(ms));
+      PghSchreiben(tag);
+      akt.Zuruecksetzen();
+      aus_ << "Tag " << basis << " beginnt um " << pegel::ZeitText(Zeitpunkt(ms)) << "\n";
+    }
+    zeilen.clear();
+    const double anteil = static_cast<double>(ms % MsProTag) / static_cast<double>(MsProTag);
+    for (int k = 0; k < o_.zeilenProProbe; ++k) {
+      const auto& werte =
+          modell_->Schritt(static_cast<double>(o_.intervall) / o_.zeilenProProbe, anteil);
+      ZeileAnhaengen(zeilen, ms, datum, werte);
+      akt.Eintragen(werte, static_cast<double>(o_.intervall) / o_.zeilenProProbe);
+    }
+    Anhaengen(dat, zeilen);
+    SmpAnhaengen(o_.verz, smp, zeilen);
+    ErsetzenDurchUmbenennen(o_.verz / "AKTDAT.PGV", akt.Text());
+    if ((i + 1) % 1000 == 0) {
+      aus_ << (i + 1) << " Proben, zuletzt " << pegel::DatumZeitText(Zeitpunkt(ms)) << "\n";
+    }
+  }
+  aus_ << "Ende nach " << i << " Proben\n";
+  aus_.flush();
+  return i;
+}
+
+}  // namespace pegelsim

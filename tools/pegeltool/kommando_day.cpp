@@ -1,0 +1,170 @@
+// pegeltool day DIR YYYYMMDD [--rows A:B] [--json]: loads a stored day as the day loaders
+// do and summarises it.
+#include <algorithm>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cp1252.h"
+#include "headless_dienste.h"
+#include "kommandos.h"
+#include "logbuch.h"
+#include "plattform.h"
+#include "state.h"
+#include "tagesdateien.h"
+#include "text_format.h"
+
+namespace pegeltool {
+
+namespace {
+
+const char* const DayAufruf = "Aufruf: pegeltool day VERZ JJJJMMTT [--rows A:B] [--json]\n";
+
+struct Bereich {
+  std::int64_t von = 0, bis = 0;  // 1-based, inclusive
+};
+
+std::optional<Bereich> BereichLesen(const std::string& t) {
+  const auto p = t.find(':');
+  if (p == std::string::npos) return std::nullopt;
+  const auto a = pegel::GanzzahlLesen(t.substr(0, p));
+  const auto b = pegel::GanzzahlLesen(t.substr(p + 1));
+  if (!a || !b || *a < 1 || *b < *a) return std::nullopt;
+  return Bereich{*a, *b};
+}
+
+bool IstTag(const std::string& t) {
+  return t.size() == 8 &&
+         std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string U(std::string_view ansi) { return pegel::Cp1252ZuUtf8(ansi); }
+
+// The row's cells up to its last non-empty one.
+std::vector<std::string> Zellen(const pegel::gitter& g, std::size_t zeile) {
+  std::size_t ende = 0;
+  for (std::size_t c = 0; c < pegel::gitter::Spalten; ++c) {
+    if (!g.Zelle(zeile, c).empty()) ende = c + 1;
+  }
+  std::vector<std::string> z;
+  for (std::size_t c = 0; c < ende; ++c) z.push_back(U(g.Zelle(zeile, c)));
+  return z;
+}
+
+}  // namespace
+
+int KommandoDay(const std::vector<std::string>& args) {
+  std::vector<std::string> frei;
+  std::optional<Bereich> zeilenBereich;
+  bool json = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--json") {
+      json = true;
+    } else if (args[i] == "--rows") {
+      if (i + 1 >= args.size() || !(zeilenBereich = BereichLesen(args[++i]))) {
+        std::cerr << "pegeltool day: --rows A:B mit 1 <= A <= B erwartet\n" << DayAufruf;
+        return 2;
+      }
+    } else if (args[i].rfind("--", 0) == 0) {
+      std::cerr << "pegeltool day: unbekannte Option '" << args[i] << "'\n" << DayAufruf;
+      return 2;
+    } else {
+      frei.push_back(args[i]);
+    }
+  }
+  if (frei.size() != 2 || !IstTag(frei[1])) {
+    std::cerr << DayAufruf;
+    return 2;
+  }
+
+  pegel::PegelStatus s;
+  s.NurLesen = true;  // a summary never writes into the plant directory
+  s.PfadeSetzen(frei[0]);
+  pegel::SystemUhr uhr;
+  CollectingSink senke;
+  pegel::Logbuch log(s, uhr, &senke);
+
+  const auto pgh = s.ProgDir / (frei[1] + ".PGH");
+  const auto dat = s.ProgDir / (frei[1] + ".DAT");
+  const bool kopfOk = pegel::ReadHeaderF(s, pgh);
+  const pegel::Kopfdaten kopf = s.TagKopf;
+  std::int32_t zeilen = 0;
+  if (kopfOk) {
+    zeilen = pegel::ReadDataF(s, log, dat, s.DatenGitter);
+  } else {
+    log.LogAll(pegel::Ansi("PGH-Datei ") + pgh.string() +
+               pegel::Ansi(" nicht gefunden oder ungültig !"));
+  }
+  const auto& g = s.DatenGitter;
+  const std::size_t n = zeilen >= 1 ? g.Zeilen() : 0;
+  const int parameter = kopfOk ? std::clamp(kopf.Itemcount, 0, pegel::MaxItems) : 0;
+
+  std::vector<std::size_t> gezeigt;
+  if (zeilenBereich) {
+    for (std::int64_t r = zeilenBereich->von;
+         r <= zeilenBereich->bis && r <= static_cast<std::int64_t>(n); ++r) {
+      gezeigt.push_back(static_cast<std::size_t>(r - 1));
+    }
+  }
+
+  if (json) {
+    nlohmann::json j;
+    j["kopf"] = {{"ok", kopfOk},
+                 {"Itemcount", kopf.Itemcount},
+                 {"Messintervall", s.Messintervall},
+                 {"IntervallZahl", kopf.IntervallZahl},
+                 {"IntervallEinheit", U(kopf.IntervallEinheit)}};
+    auto& par = j["kopf"]["parameter"] = nlohmann::json::array();
+    for (int i = 1; i <= parameter; ++i) {
+      const auto& p = kopf.Par.at(static_cast<std::size_t>(i));
+      par.push_back({{"nr", i},
+                     {"name", U(p.Name)},
+                     {"Grafiktyp", p.Grafiktyp},
+                     {"GrafikRef", p.GrafikRef},
+                     {"Einheit", U(p.Einheit)}});
+    }
+    j["zeilen"] = zeilen;
+    j["Spaltenzahl"] = kopfOk ? nlohmann::json(s.Spaltenzahl) : nlohmann::json(nullptr);
+    j["erste_zeit"] = n ? nlohmann::json(U(g.Zelle(0, 1))) : nlohmann::json(nullptr);
+    j["letzte_zeit"] = n ? nlohmann::json(U(g.Zelle(n - 1, 1))) : nlohmann::json(nullptr);
+    if (zeilenBereich) {
+      auto& z = j["zellen"] = nlohmann::json::array();
+      for (auto r : gezeigt) z.push_back(Zellen(g, r));
+    }
+    j["log"] = nlohmann::json::array();
+    for (const auto& m : senke.meldungen) j["log"].push_back(U(m));
+    std::cout << j.dump(2) << "\n";
+  } else {
+    std::cout << "Tag " << frei[1] << " in " << s.ProgDir.string() << "\n";
+    if (kopfOk) {
+      std::cout << "Kopf: " << kopf.Itemcount << " Parameter, Intervall " << kopf.IntervallZahl
+                << U(kopf.IntervallEinheit) << " (" << s.Messintervall << " ms)\n";
+      for (int i = 1; i <= parameter; ++i) {
+        const auto& p = kopf.Par.at(static_cast<std::size_t>(i));
+        std::cout << "  " << i << ": " << U(p.Name) << " [" << U(p.Einheit) << "] "
+                  << (p.Grafiktyp == 2 ? "digital" : "analog") << ", Ref " << p.GrafikRef << "\n";
+      }
+    } else {
+      std::cout << "Kopf: nicht lesbar\n";
+    }
+    std::cout << "Zeilen: " << zeilen;
+    if (kopfOk) std::cout << ", Spaltenzahl: " << s.Spaltenzahl;
+    std::cout << "\n";
+    if (n) {
+      std::cout << "Erste Zeit: " << U(g.Zelle(0, 1)) << ", letzte Zeit: " << U(g.Zelle(n - 1, 1))
+                << "\n";
+    }
+    for (auto r : gezeigt) {
+      std::cout << "Zeile " << (r + 1) << ":";
+      const auto zellen = Zellen(g, r);
+      for (std::size_t c = 0; c < zellen.size(); ++c) std::cout << (c ? " | " : " ") << zellen[c];
+      std::cout << "\n";
+    }
+    for (const auto& m : senke.meldungen) std::cout << "Log: " << U(m) << "\n";
+  }
+  return zeilen >= 1 ? 0 : 1;
+}
+
+}  // namespace pegeltool
