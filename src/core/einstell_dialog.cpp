@@ -1,0 +1,56 @@
+#include "einstell_dialog.h"
+
+#include <algorithm>
+
+#include "cp1252.h"
+#include "ini_datei.h"
+#include "konfiguration.h"
+
+namespace pegel {
+
+void EinstellDialogOeffnen(PegelStatus& s, Dienste& d, std::int32_t& pufferBeimOeffnen) {
+  Initialisierung(s, d);
+  pufferBeimOeffnen = s.Puffer;
+}
+
+void coStundenChange(PegelStatus& s, Dienste& d) {
+  IniDatei ini(s.IniDatei, s.NurLesen);
+  cbGanzerTagClick(s, d, ini);
+  if (!ini.Speichern()) d.log.LogAll("INI-Datei konnte nicht geschrieben werden !");
+}
+
+void cbMitCursorClick(PegelStatus& s, Dienste& d) {
+  if (!s.Einstell.cbMitCursor) {
+    coStundenChange(s, d);
+  } else {
+    s.Einstell.cbGanzerTag = false;
+    s.Einstell.spPufferAktiv = true;
+  }
+}
+
+bool EinstellungenSpeichern(PegelStatus& s, Dienste& d, std::int32_t pufferBeimOeffnen) {
+  EinstellWerte& e = s.Einstell;
+  e.spPuffer = std::clamp(e.spPuffer, 1, MaxPuffer);
+  e.spAndere = std::clamp(e.spAndere, 2, 60);
+  const bool neustart = e.spPuffer != pufferBeimOeffnen;
+  if (neustart) d.meldungen.Info(Ansi("Sie müssen das Programm jetzt neu starten."));
+  e.spIntervall = std::clamp(e.spIntervall, 1, 59);
+  s.Puffer = e.spPuffer;
+  IniDatei ini(s.IniDatei, s.NurLesen);
+  ini.SchreibeGanz("Grafik", "Intervall", e.spIntervall);
+  ini.SchreibeGanz("Grafik", "Einheit", e.coIntervall);
+  ini.SchreibeGanz("Grafik", "Puffer", e.spPuffer);
+  ini.SchreibeBool("Grafik", "GanzTag", e.cbGanzerTag);
+  ini.SchreibeBool("Grafik", "Cursor", e.cbMitCursor);
+  ini.SchreibeGanz("Grafik", "Auswahl", e.coStunden);
+  ini.SchreibeGanz("Grafik", "AndereZeit", e.spAndere);
+  ini.SchreibeBool("Grafik", "AutoStart", e.cbAutoStart);
+  s.AutoStartAktiv = e.cbAutoStart;
+  if (!ini.Speichern()) {
+    d.meldungen.Fehler("Die Einstellungen konnten nicht gespeichert werden: " +
+                       s.IniDatei.string());
+  }
+  return neustart;
+}
+
+}  // namespace pegel
