@@ -1,0 +1,141 @@
+// pegelsim writes bursts of samples in real time while a headless viewer polls at its
+// fastest period: every line of the day file must be entered exactly once.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ini_datei.h"
+#include "konfiguration.h"
+#include "plattform.h"
+#include "test_dienste.h"
+#include "text_format.h"
+
+namespace pegel {
+namespace {
+
+using test::DateiLesen;
+using test::TempVerz;
+using test::Umgebung;
+
+int Ausfuehren(const std::string& befehl) {
+  const int rc = std::system(befehl.c_str());
+  return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+std::vector<std::vector<std::string>> Zeilen(const std::string& text) {
+  std::vector<std::vector<std::string>> zeilen;
+  std::size_t anfang = 0;
+  while (anfang < text.size()) {
+    std::size_t ende = text.find('\n', anfang);
+    if (ende == std::string::npos) ende = text.size();
+    std::string zeile = text.substr(anfang, ende - anfang);
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    std::vector<std::string> felder;
+    std::size_t f = 0;
+    while (true) {
+      const std::size_t semi = zeile.find(';', f);
+      felder.push_back(zeile.substr(f, semi == std::string::npos ? std::string::npos : semi - f));
+      if (semi == std::string::npos) break;
+      f = semi + 1;
+    }
+    zeilen.push_back(felder);
+    anfang = ende + 1;
+  }
+  return zeilen;
+}
+
+double Wert(const std::string& text) { return text.empty() ? 0.0 : ZahlLesen(text).value_or(0.0); }
+
+TEST(Polling, NichtsGehtVerlorenWaehrendDerSammlerInSchuebenSchreibt) {
+  if (ZeitZerlegen(LokaleZeitJetzt()).stunde == 23 &&
+      ZeitZerlegen(LokaleZeitJetzt()).minute >= 57) {
+    GTEST_SKIP() << "the run would cross midnight";
+  }
+  TempVerz v;
+  const std::string verz = "'" + v.pfad().string() + "'";
+  const std::string sim = std::string(PEGELSIM) + " --dir " + verz;
+  ASSERT_EQ(Ausfuehren(sim + " --samples 0 --params 40 > /dev/null"), 0);
+  {
+    // Every line must come through the sample file, none from loading the day at Start.
+    IniDatei ini(v / "PEGELDDE.INI");
+    ini.SchreibeBool("Grafik", "AlteDaten", false);
+    ASSERT_TRUE(ini.Speichern());
+  }
+
+  int simRc = -1;
+  std::thread sammler([&] {
+    simRc = Ausfuehren(sim + " --interval 1 --duration 62 --lines-per-sample 25 --seed 7 > '" +
+                       (v / "sim.txt").string() + "'");
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  const auto aus = v.pfad().parent_path() / (v.pfad().filename().string() + "_poll.json");
+  const int pollRc = Ausfuehren(std::string(PEGELTOOL) + " poll " + verz +
+                                " --passes 64 --every 1000 --json > '" + aus.string() + "'");
+  sammler.join();
+  ASSERT_EQ(simRc, 0);
+  ASSERT_EQ(pollRc, 0);
+  const nlohmann::json j = nlohmann::json::parse(DateiLesen(aus));
+  std::filesystem::remove(aus);
+
+  Umgebung u;
+  u.s.NurLesen = true;
+  u.s.PfadeSetzen(v.pfad());
+  Initialisierung(u.s, u.d);
+  ASSERT_TRUE(u.s.KonfigOK);
+
+  std::filesystem::path dat;
+  for (const auto& e : std::filesystem::directory_iterator(v.pfad())) {
+    const std::string name = e.path().filename().string();
+    EXPECT_NE(name[0], '$') << name;
+    EXPECT_NE(e.path().extension(), ".TMX") << name;
+    EXPECT_NE(e.path().extension(), ".SMP") << "not taken: " << name;
+    if (e.path().extension() == ".DAT") dat = e.path();
+  }
+  const auto zeilen = Zeilen(DateiLesen(dat));
+  ASSERT_GE(zeilen.size(), 60u * 25u);
+  EXPECT_EQ(j["zeilen_gesamt"].get<std::size_t>(), zeilen.size());
+
+  // The buffer holds the newest lines in time order; the statistics cover them all.
+  const std::size_t puffer = static_cast<std::size_t>(u.s.Puffer);
+  ASSERT_EQ(j["zeiten"].size(), puffer);
+  for (std::size_t k = 0; k < puffer; ++k) {
+    EXPECT_EQ(j["zeiten"][k], zeilen[zeilen.size() - puffer + k][1]) << k;
+  }
+  ASSERT_EQ(j["parameter"].size(), 40u);
+  for (int n = 1; n <= 40; ++n) {
+    const auto& p = j["parameter"][static_cast<std::size_t>(n - 1)];
+    for (std::size_t k = 0; k < puffer; ++k) {
+      const auto& z = zeilen[zeilen.size() - puffer + k];
+      ASSERT_EQ(p["werte"][k].get<double>(), Wert(z.at(static_cast<std::size_t>(n + 1))))
+          << "parameter " << n << " slot " << k;
+    }
+    const ItemGrenzen& g = u.s.ItemWerte[static_cast<std::size_t>(n)];
+    const bool analog = u.s.Grafiktyp[static_cast<std::size_t>(n)] == 1;
+    double anzahl = 0, mittel = 0;
+    for (const auto& z : zeilen) {
+      const double w = Wert(z.at(static_cast<std::size_t>(n + 1)));
+      if (w < g.LoLimit || w > g.UpLimit) continue;
+      if (analog) {
+        anzahl += 1;
+        mittel = ((anzahl - 1) * mittel + w) / anzahl;
+      } else if (w > 0.5) {
+        anzahl += (u.s.DDEIntervallMs / 1000) / 3600.0;
+      }
+    }
+    EXPECT_NEAR(p["Anzahl"].get<double>(), anzahl, 1e-9) << "parameter " << n;
+    if (analog) {
+      EXPECT_DOUBLE_EQ(p["Mittelwert"].get<double>(), mittel) << "parameter " << n;
+    }
+  }
+  for (const auto& m : j["log"])
+    EXPECT_EQ(m.get<std::string>().find("Fo_Main"), std::string::npos) << m;
+}
+
+}  // namespace
+}  // namespace pegel
