@@ -11,6 +11,7 @@
 #include "puffer.h"
 #include "tagesdateien.h"
 #include "text_format.h"
+#include "zeilen_leser.h"
 
 namespace pegel {
 namespace fs = std::filesystem;
@@ -182,6 +183,7 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
       AmEnde zeit([this, vorher] {
         // lbLesen shows the newest time; it is only seen once the pass lets the window
         // paint, so it is set once instead of once per line.
+        StatistikZeilenSchreiben();
         if (zeilen_ != vorher) fenster_.LesenText(s_.LetzteZeit);
       });
       std::ifstream ein(temp, std::ios::binary);
@@ -208,19 +210,11 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
 }
 
 bool Erfassung::Eintragen(std::istream& ein) {
-  std::string zeile;
+  ZeilenLeser leser(ein);
+  std::string_view z;
   letzteFelder_ = 1;  // an empty file counts like an empty last line
-  while (true) {
-    if (!std::getline(ein, zeile)) {
-      if (ein.bad()) {
-        d_.log.LogAll("Fo_Main : Fehler beim Lesen (2)");
-        return false;
-      }
-      return true;
-    }
-    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+  while (leser.Naechste(z)) {
     try {
-      const std::string_view z(zeile);
       int feld = 0;
       std::size_t anfang = 0;
       while (true) {
@@ -235,6 +229,28 @@ bool Erfassung::Eintragen(std::istream& ein) {
     } catch (...) {
       d_.log.LogAll("Fo_Main : Fehler 3b");
       return false;
+    }
+  }
+  if (leser.Fehler()) {
+    d_.log.LogAll("Fo_Main : Fehler beim Lesen (2)");
+    return false;
+  }
+  return true;
+}
+
+void Erfassung::StatistikZeilenSchreiben() {
+  for (std::size_t n = 1; n < offen_.size(); ++n) {
+    if (!offen_[n]) continue;
+    offen_[n] = false;
+    try {
+      const ItemGrenzen& w = s_.ItemWerte.at(n);
+      const int spalte = static_cast<int>(n);
+      tabelle_.Zahl(spalte, 1, w.Mittelwert, 2);
+      tabelle_.Zahl(spalte, 2, w.Minimum, 2);
+      tabelle_.Zahl(spalte, 3, w.Maximum, 2);
+      tabelle_.Zahl(spalte, 4, w.Anzahl, s_.Grafiktyp.at(n) == 1 ? 0 : 3);
+    } catch (...) {
+      d_.log.LogAll("Fo_Main : Exception (2)");
     }
   }
 }
@@ -287,10 +303,9 @@ void Erfassung::Wert(std::string_view text) {
     }
     s_.WertPuffer.at(idx - 1).at(static_cast<std::size_t>(s_.PufferZeiger - 5)) = v;
     tabelle_.Zahl(n, s_.TabellenZeile, v, 2);
-    tabelle_.Zahl(n, 1, w.Mittelwert, 2);
-    tabelle_.Zahl(n, 2, w.Minimum, 2);
-    tabelle_.Zahl(n, 3, w.Maximum, 2);
-    tabelle_.Zahl(n, 4, w.Anzahl, analog ? 0 : 3);
+    // Rows 1..4 show the statistics after the file's last value of n; they are written
+    // once when the file is done (nothing can look at the table while lines are entered).
+    offen_[idx] = true;
   } catch (...) {
     d_.log.LogAll("Fo_Main : Exception (2)");
   }

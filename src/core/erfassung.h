@@ -5,6 +5,7 @@
 // Dienste::ereignisse, so other timers may run inside a pass and must check Lesen_Fertig.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <istream>
@@ -40,8 +41,11 @@ class Erfassung {
   void SampleVerarbeiten(const std::filesystem::path& datei, bool loeschen);
 
   // Enters field `i` of a sample line. Throws for a time field that is no time (the
-  // caller ends the file); a failing value field is logged and ignored.
+  // caller ends the file); a failing value field is logged and ignored. The statistics
+  // rows 1..4 of the live table follow with StatistikZeilenSchreiben (SampleVerarbeiten
+  // calls it when the file is done).
   void FeldEintragen(std::string_view text, int i);
+  void StatistikZeilenSchreiben();
 
   // Consumes AKTDAT.PGV into AktDaten, AktMax and the live table. Never throws.
   void AktDatLesen();
@@ -75,7 +79,8 @@ class Erfassung {
   Tageswechsel& tageswechsel_;
   bool laeuft_ = true;
   std::int64_t zeilen_ = 0;
-  std::int32_t letzteFelder_ = 0;  // fields of the last line entered
+  std::int32_t letzteFelder_ = 0;           // fields of the last line entered
+  std::array<bool, MaxItems + 1> offen_{};  // statistics rows not yet written
 };
 
 }  // namespace pegel
