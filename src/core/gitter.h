@@ -1,11 +1,13 @@
 // The cells of one loaded day file, held compactly: one buffer with the bytes of the lines
-// and the start offset of every field. A cell is a view into that buffer; no cell owns a
-// string of its own, so a day of 86,400 lines with 182 fields each stays close to the size
-// of the file.
+// and, per line, the start offsets of its fields relative to the line (16 bits for the
+// usual short lines, 32 bits for lines beyond 64 KiB). A cell is a view into that buffer;
+// no cell owns a string, so a day of 86,400 lines with 182 fields stays close to the size
+// of its file.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +23,16 @@ class gitter {
 
   enum class Ergebnis { Ok, ZuVieleFelder, ZuGross };
 
+  // Bytes of a file as read: not zero-filled first, because a read overwrites them anyway
+  // and filling 90 MB costs time.
+  struct Puffer {
+    std::unique_ptr<char[]> daten;
+    std::size_t groesse = 0;     // bytes in use
+    std::size_t kapazitaet = 0;  // bytes allocated
+    // Makes room for at least `n` bytes, keeping the ones in use. Throws std::bad_alloc.
+    void Reservieren(std::size_t n);
+  };
+
   // Number of rows (lines) held.
   std::size_t Zeilen() const { return zeilen_.size(); }
   // Number of fields line `zeile` had; 0 for a row that does not exist.
@@ -31,23 +43,32 @@ class gitter {
 
   // Drops all rows and the buffer.
   void Freigeben();
-  // Makes room for `zeilen` rows in advance. Throws std::bad_alloc.
-  void ZeilenReservieren(std::size_t zeilen);
+  // Makes room for `zeilen` rows and `trenner` field separators in advance, so that
+  // splitting does not reallocate. Throws std::bad_alloc.
+  void Reservieren(std::size_t zeilen, std::size_t trenner);
 
   // Replaces the contents with the lines of `bytes`: every LF ends a line (a CR before it
   // is dropped), a last line without LF counts, fields are separated by ";" and kept
   // untrimmed; all other bytes (NUL, lone CR) are ordinary. A line with more than Spalten
   // fields gives ZuVieleFelder, a text above MaxBytes ZuGross; the grid is then empty.
   // Throws std::bad_alloc.
-  Ergebnis Aufteilen(std::string bytes);
+  Ergebnis Aufteilen(Puffer bytes);
+  // The same for a copy of `bytes`.
+  Ergebnis Aufteilen(std::string_view bytes);
 
  private:
   struct Zeile {
-    std::uint32_t erstesFeld;  // index into feldAnfang_
-    std::uint32_t ende;        // offset of the line's end (without the line break)
+    std::uint32_t anfang;      // offset of the line in daten_
+    std::uint32_t ende;        // offset of its end (without the line break)
+    std::uint32_t erstesFeld;  // index of field 1's offset in kurz_ or lang_
+    std::uint8_t felder;       // 1..Spalten
+    bool lang;                 // offsets in lang_ (line of 64 KiB or more)
   };
-  std::string daten_;
-  std::vector<std::uint32_t> feldAnfang_;
+  std::size_t Versatz(const Zeile& z, std::size_t feld) const;
+
+  Puffer daten_;
+  std::vector<std::uint16_t> kurz_;  // fields 1.. of short lines; field 0 starts the line
+  std::vector<std::uint32_t> lang_;
   std::vector<Zeile> zeilen_;
 };
 

@@ -1,6 +1,7 @@
 #include "tagesdateien.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -44,7 +45,31 @@ class ZeilenLeser {
 struct Zaehlung {
   std::size_t zeilen = 0;
   std::size_t bytes = 0;
+  std::size_t trenner = 0;  // ";" seen, to size the grid's offsets once
 };
+
+constexpr std::uint64_t Einsen = 0x0101010101010101ULL;
+constexpr std::uint64_t Sieben = 0x7F7F7F7F7F7F7F7FULL;
+
+// 0x80 in exactly those bytes of v that are zero.
+constexpr std::uint64_t NullBytes(std::uint64_t v) {
+  return ~(((v & Sieben) + Sieben) | v | Sieben);
+}
+
+// Adds the LFs and ";" of p[0..n) to z, eight bytes at a time.
+void Zaehlen(const char* p, std::size_t n, Zaehlung& z) {
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t x;
+    std::memcpy(&x, p + i, 8);
+    z.zeilen += static_cast<std::size_t>(std::popcount(NullBytes(x ^ (Einsen * '\n'))));
+    z.trenner += static_cast<std::size_t>(std::popcount(NullBytes(x ^ (Einsen * ';'))));
+  }
+  for (; i < n; ++i) {
+    z.zeilen += p[i] == '\n';
+    z.trenner += p[i] == ';';
+  }
+}
 
 // First pass: lines up to the end of the file. Throws std::runtime_error on a read error.
 Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
@@ -57,7 +82,7 @@ Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
     f.read(puffer.data(), static_cast<std::streamsize>(puffer.size()));
     const auto gelesen = static_cast<std::size_t>(f.gcount());
     if (gelesen == 0) break;
-    z.zeilen += static_cast<std::size_t>(std::count(puffer.data(), puffer.data() + gelesen, '\n'));
+    Zaehlen(puffer.data(), gelesen, z);
     z.bytes += gelesen;
     letztes = puffer[gelesen - 1];
   }
@@ -66,23 +91,24 @@ Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
   return z;
 }
 
-// Second pass: the bytes of at most `zeilen` lines. The buffer is sized from the first
-// pass; it grows only when the last counted line was still being written.
-std::string ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen,
-                        std::string puffer) {
+// Second pass: the bytes of at most `zeilen` lines into `puffer`, which is sized from the
+// first pass; it grows only when the last counted line was still being written.
+void ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen, gitter::Puffer& puffer) {
   std::ifstream f(datei, std::ios::binary);
   if (!f) throw std::runtime_error("open");
   std::size_t umbrueche = 0;
-  std::size_t groesse = 0;
+  std::size_t& groesse = puffer.groesse;
+  groesse = 0;
   while (umbrueche < zeilen) {
-    if (puffer.size() - groesse < Block) {
-      if (puffer.size() > gitter::MaxBytes) throw std::length_error("size");
-      puffer.resize(std::max(puffer.size() + Block, puffer.size() + puffer.size() / 2));
+    if (puffer.kapazitaet - groesse < Block) {
+      if (puffer.kapazitaet > gitter::MaxBytes) throw std::length_error("size");
+      puffer.Reservieren(puffer.kapazitaet + std::max(Block, puffer.kapazitaet / 2));
     }
-    f.read(puffer.data() + groesse, static_cast<std::streamsize>(puffer.size() - groesse));
+    char* const ziel = puffer.daten.get() + groesse;
+    f.read(ziel, static_cast<std::streamsize>(puffer.kapazitaet - groesse));
     const auto gelesen = static_cast<std::size_t>(f.gcount());
     if (gelesen == 0) break;
-    const char* p = puffer.data() + groesse;
+    const char* p = ziel;
     const char* const e = p + gelesen;
     groesse += gelesen;
     while (p < e) {
@@ -90,14 +116,12 @@ std::string ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen,
       if (!lf) break;
       p = static_cast<const char*>(lf) + 1;
       if (++umbrueche == zeilen) {
-        groesse = static_cast<std::size_t>(p - puffer.data());
+        groesse = static_cast<std::size_t>(p - puffer.daten.get());
         break;
       }
     }
   }
   if (f.bad()) throw std::runtime_error("read");
-  puffer.resize(groesse);
-  return puffer;
 }
 
 }  // namespace
@@ -198,16 +222,15 @@ std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path
     return 0;
   }
 
-  std::string puffer;
+  gitter::Puffer puffer;
   try {
     // Offsets in the grid are 32-bit: a file beyond that is refused like a failed allocation.
     if (z.bytes > gitter::MaxBytes ||
         z.zeilen > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
       throw std::bad_alloc();
     }
-    grid.ZeilenReservieren(z.zeilen);
-    puffer.reserve(z.bytes + Block);
-    puffer.resize(z.bytes + Block);
+    grid.Reservieren(z.zeilen, z.trenner);
+    puffer.Reservieren(z.bytes + Block);
   } catch (...) {
     grid.Freigeben();
     log.LogAll("ReadDataF(4)");
@@ -215,7 +238,7 @@ std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path
   }
 
   try {
-    puffer = ZeilenLesen(datei, z.zeilen, std::move(puffer));
+    ZeilenLesen(datei, z.zeilen, puffer);
   } catch (...) {
     grid.Freigeben();
     log.LogAll("ReadDataF(5) : Fehler beim Lesen.");

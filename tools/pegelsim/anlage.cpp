@@ -21,20 +21,20 @@ constexpr std::int32_t Lila = 0x800080;
 Parameter Vorlage(Art art) {
   switch (art) {
     case Art::PegelMeter:
-      return {art, 0, "", "Pegel Pumpensumpf", "m", 1, 0, 2, -1.0, 6.0, 0.5, 3.5, Blau, Rot};
+      return {art, 0, "", "Pegel Pumpensumpf", "m", 1, 0, 3, -1.0, 6.0, 0.5, 3.5, Blau, Rot};
     case Art::Zulauf:
-      return {art, 0, "", "Zulaufmenge", Ansi("m³/h"), 1, 0, 1, -10.0, 500.0, 0, 0, Gruen, Rot};
+      return {art, 0, "", "Zulaufmenge", Ansi("m³/h"), 1, 0, 2, -10.0, 500.0, 0, 0, Gruen, Rot};
     case Art::Pumpe:
       return {art, 0, "", "Pumpe", "-", 2, 0, 0, -1.0, 2.0, 0, 0, Schwarz, Rot};
     case Art::PegelZentimeter:
       return {
-          art,   0,    "", Ansi("Wasserstand Überlaufbecken"), "cm", 1, 1, 1, -50.0, 500.0, 20.0,
+          art,   0,    "", Ansi("Wasserstand Überlaufbecken"), "cm", 1, 1, 2, -50.0, 500.0, 20.0,
           250.0, Oliv, Rot};
     case Art::Temperatur:
-      return {art,  0,    "", Ansi("Temperatur Rücklauf"), Ansi("°C"), 1, 2, 1, -30.0, 60.0, 2.0,
+      return {art,  0,    "", Ansi("Temperatur Rücklauf"), Ansi("°C"), 1, 2, 2, -30.0, 60.0, 2.0,
               25.0, Lila, Rot};
     case Art::Druck:
-      return {art, 0,    "", Ansi("Druck Förderleitung"), "bar", 1, 0, 2, -1.0, 16.0, 0.5,
+      return {art, 0,    "", Ansi("Druck Förderleitung"), "bar", 1, 0, 3, -1.0, 16.0, 0.5,
               6.0, Blau, Rot};
   }
   return {};
