@@ -185,7 +185,9 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
       itemcount = ini->LeseGanz("DDE", "Itemcount", 0);
       d.log.LogAll("PegelWart_V5.ini wurde gelesen !");
     }
-    s.Itemcount = itemcount;
+    // Cut at once: an error before the message below must not leave a count beyond the
+    // tables.
+    s.Itemcount = std::min(itemcount, MaxItems);
 
     // Printer.
     s.DruckerNr = ini->LeseGanz("DDE", "Drucker", -1);
@@ -214,7 +216,10 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
     const std::int32_t grafikIntervall = ini->LeseGanz("Grafik", "Intervall", 10);
     const std::int32_t grafikEinheit = ini->LeseGanz("Grafik", "Einheit", 0);
     // A buffer beyond what the dialog offers would only exhaust memory.
-    s.Puffer = std::clamp(ini->LeseGanz("Grafik", "Puffer", 60), 1, MaxPuffer);
+    const std::int32_t puffer = std::clamp(ini->LeseGanz("Grafik", "Puffer", 60), 1, MaxPuffer);
+    // Once allocated, the ring keeps its length for the run (a new one takes effect at the
+    // next start); a changed Puffer would make the ring wrap beyond its rows.
+    if (s.WertPuffer.empty() && s.ZeitPuffer.empty()) s.Puffer = puffer;
     const std::int32_t auswahl = ini->LeseGanz("Grafik", "Auswahl", 1);
     e.coStunden = (auswahl >= 0 && auswahl < SpannenAnzahl) ? auswahl : -1;
     e.spAndere = std::clamp(ini->LeseGanz("Grafik", "AndereZeit", 5), 2, 60);
@@ -226,7 +231,7 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
     ini->SchreibeBool("Grafik", "AlteDaten", s.AlteDaten);
     s.AutoStartAktiv = e.cbAutoStart;
 
-    e.spPuffer = s.Puffer;
+    e.spPuffer = puffer;
     if (s.DDEEinheit != 0 && s.DDEEinheit != 1) s.DDEEinheit = 0;
 
     e.coIntervall = (grafikEinheit == 0 || grafikEinheit == 1) ? grafikEinheit : -1;
@@ -237,8 +242,7 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
                       : e.coIntervall == 1 ? e.spIntervall * 60000
                                            : 1000;
 
-    if (s.Itemcount > MaxItems) {
-      s.Itemcount = MaxItems;
+    if (itemcount > MaxItems) {
       d.meldungen.Info("Sie haben mehr als " + std::to_string(MaxItems) +
                        " DDE-Items definiert !");
     }

@@ -24,7 +24,8 @@ std::int64_t Spannensekunden(int k, int spAndere);
 // Reads everything anew: group file, printer, intervals, chart settings and the
 // parameters 1..Itemcount. Reports through messages, the log and s.KonfigOK; writes the
 // keys it writes back (Textrand, AlteDaten, MinSkal/MaxSkal, and those of the span check)
-// once at its end. Never throws.
+// once at its end. Puffer is taken only while the buffers are not allocated; spPuffer
+// always shows the stored value. Never throws.
 void Initialisierung(PegelStatus& s, Dienste& d);
 
 // Takes the parameters from a PGH header file: item names, display names, types,

@@ -1,0 +1,172 @@
+// The group file: the record layout, reading, conversion of the old format, and files of
+// any size or content.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "gruppen_datei.h"
+#include "test_dienste.h"
+
+namespace pegel {
+namespace {
+
+using test::DateiLesen;
+using test::DateiSchreiben;
+using test::Umgebung;
+
+void Int32(std::string& b, std::size_t pos, std::int32_t v) {
+  for (int i = 0; i < 4; ++i)
+    b[pos + i] = static_cast<char>(static_cast<std::uint32_t>(v) >> (8 * i));
+}
+
+// One record built byte by byte, not through the code under test.
+std::string Satz(std::size_t laenge, const std::vector<std::int32_t>& mitglieder,
+                 const std::string& name, bool drucken) {
+  const std::size_t nameOff = laenge == 756 ? 720 : 240;
+  std::string b(laenge, '\0');
+  for (std::size_t i = 0; i < mitglieder.size(); ++i) Int32(b, 4 * i, mitglieder[i]);
+  b[nameOff] = static_cast<char>(name.size());
+  b.replace(nameOff + 1, name.size(), name);
+  Int32(b, nameOff + 31, static_cast<std::int32_t>(mitglieder.size()));
+  b[nameOff + 35] = drucken ? 1 : 0;
+  return b;
+}
+
+class GruppenDatei : public ::testing::Test {
+ protected:
+  Umgebung u;
+  std::filesystem::path Bak() const { return u.verz / "PEGELWART.GRP.bak"; }
+  void Lesen() { GruppenDateiLesen(u.s, u.d); }
+};
+
+// The layout itself is checked byte for byte through the conversion below.
+TEST(GruppenSatz, NamesAreCutTo30EitherWay) {
+  TGruppe g;
+  g.Name = std::string(31, 'N');
+  const auto satz = GruppeKodieren(g);
+  EXPECT_EQ(satz[720], 30);
+  EXPECT_EQ(satz[751], 0) << "the 31st character must not spill into the member count";
+
+  std::string roh = Satz(756, {5, 6}, "Abc", false);
+  roh[720] = static_cast<char>(255);
+  const TGruppe d = GruppeDekodieren(reinterpret_cast<const std::uint8_t*>(roh.data()), 756);
+  EXPECT_EQ(d.Name.size(), 30u);
+  EXPECT_EQ(d.Mitgliederzahl, 2);
+}
+
+TEST_F(GruppenDatei, NoFileAndAnEmptyFileMeanNoGroups) {
+  Lesen();
+  EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
+                                               "Keine Gruppen definiert !"}));
+  DateiSchreiben(u.s.GruppenDatei, "");
+  u.senke.zeilen.clear();
+  Lesen();
+  EXPECT_EQ(u.Log(), std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:"});
+  EXPECT_TRUE(u.meldungen.gezeigt.empty());
+  EXPECT_EQ(u.s.GruppenAnzahl, 0);
+  EXPECT_TRUE(std::filesystem::exists(u.s.GruppenDatei));
+}
+
+TEST_F(GruppenDatei, ReadsRecordsAndLogsTheMarkedGroupsByName) {
+  DateiSchreiben(u.s.GruppenDatei, Satz(756, {1, 2, 3}, "Pumpen S\xFC\x64", true) +
+                                       Satz(756, {4, 5}, "Becken", false) +
+                                       Satz(756, {7, 9}, "Zulauf", true));
+  Lesen();
+  EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
+                                               "Pumpen S\xFC\x64", "Zulauf"}));
+  ASSERT_EQ(u.s.GruppenAnzahl, 3);
+  EXPECT_EQ(GruppenMitglieder(u.s.GruppenTabelle.at(1)), (std::vector<std::int32_t>{1, 2, 3}));
+  EXPECT_EQ(u.s.GruppenTabelle.at(2).Name, "Becken");
+  EXPECT_FALSE(u.s.GruppenTabelle.at(2).Drucken);
+  EXPECT_EQ(u.s.GruppenTabelle.at(3).Mitgliederzahl, 2);
+}
+
+TEST_F(GruppenDatei, TheOldFormatIsConvertedWithMembersBeyond60Zero) {
+  std::vector<std::int32_t> sechzig;
+  for (int i = 1; i <= 60; ++i) sechzig.push_back(i);
+  DateiSchreiben(u.s.GruppenDatei,
+                 Satz(276, sechzig, "Alle", true) + Satz(276, {8, 9}, "Zwei", false));
+  Lesen();
+  EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
+                                               "Gruppendatei wird konvertiert....", "ok."}));
+  const std::string neu = DateiLesen(u.s.GruppenDatei);
+  ASSERT_EQ(neu.size(), 1512u);
+  EXPECT_EQ(neu.substr(0, 756), Satz(756, sechzig, "Alle", true));
+  EXPECT_EQ(neu.substr(756), Satz(756, {8, 9}, "Zwei", false));
+  ASSERT_EQ(u.s.GruppenAnzahl, 2);
+  EXPECT_EQ(u.s.GruppenTabelle.at(1).Mitglieder[59], 60);
+  EXPECT_EQ(u.s.GruppenTabelle.at(1).Mitglieder[60], 0);
+  EXPECT_TRUE(u.s.GruppenTabelle.at(1).Drucken);
+  EXPECT_TRUE(u.meldungen.gezeigt.empty());
+  EXPECT_FALSE(std::filesystem::exists(Bak()));
+}
+
+struct Unbrauchbar {
+  std::size_t groesse;
+  const char* meldung;
+};
+
+TEST_F(GruppenDatei, UnusableFilesAreReportedAndMovedAside) {
+  const Unbrauchbar faelle[] = {
+      {1000, "Die Gruppendatei ist sehr alt ! Sie \r\nm\xFCssen die Gruppierung neu festlegen."},
+      {21 * 756,
+       "Fehler beim Lesen der Gruppendatei ! Sie \r\nm\xFCssen die Gruppierung neu "
+       "festlegen."},
+      {21 * 276,
+       "Fehler beim Konvertieren der Gruppendatei ! Sie \r\nm\xFCssen die Gruppierung "
+       "neu festlegen."},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.groesse);
+    u.meldungen.gezeigt.clear();
+    const std::string inhalt(f.groesse, '\x01');
+    DateiSchreiben(u.s.GruppenDatei, inhalt);
+    Lesen();
+    EXPECT_EQ(u.meldungen.gezeigt, std::vector<std::string>{f.meldung});
+    EXPECT_EQ(u.s.GruppenAnzahl, 0);
+    EXPECT_FALSE(std::filesystem::exists(u.s.GruppenDatei));
+    EXPECT_EQ(DateiLesen(Bak()), inhalt) << "the previous backup is replaced";
+  }
+}
+
+TEST_F(GruppenDatei, ReadOnlyChangesNoFile) {
+  u.s.NurLesen = true;
+  const std::string alt = Satz(276, {1, 2}, "A", true) + Satz(276, {3, 4}, "B", false);
+  DateiSchreiben(u.s.GruppenDatei, alt);
+  Lesen();
+  EXPECT_EQ(u.s.GruppenAnzahl, 2) << "the converted groups are still shown";
+  EXPECT_EQ(DateiLesen(u.s.GruppenDatei), alt);
+
+  DateiSchreiben(u.s.GruppenDatei, std::string(1000, 'x'));
+  Lesen();
+  EXPECT_EQ(u.meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(DateiLesen(u.s.GruppenDatei), std::string(1000, 'x'));
+  EXPECT_FALSE(std::filesystem::exists(Bak()));
+}
+
+// Random files, of record-sized lengths more often than not, must give a message or a
+// table of at most 20 groups whose members and names stay in their bounds.
+TEST_F(GruppenDatei, AnyContentOfAnySizeIsSafe) {
+  std::mt19937 zufall(20261206);
+  for (int runde = 0; runde < 300; ++runde) {
+    std::size_t groesse = zufall() % 20000;
+    if (runde % 3 == 0) groesse = (zufall() % 22) * 756;
+    if (runde % 3 == 1) groesse = (zufall() % 22) * 276;
+    std::string inhalt(groesse, '\0');
+    for (char& c : inhalt) c = static_cast<char>(zufall());
+    DateiSchreiben(u.s.GruppenDatei, inhalt);
+    u.s.GruppenTabelle = {};
+    Lesen();
+    ASSERT_LE(u.s.GruppenAnzahl, MaxGruppen);
+    for (int g = 1; g <= u.s.GruppenAnzahl; ++g) {
+      const TGruppe& grp = u.s.GruppenTabelle.at(static_cast<std::size_t>(g));
+      ASSERT_LE(grp.Name.size(), 30u);
+      ASSERT_LE(GruppenMitglieder(grp).size(), 180u);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pegel

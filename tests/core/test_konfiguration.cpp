@@ -1,0 +1,345 @@
+// The configuration loader: the no-items path, the switch to PegelWart_V5.ini, the
+// parameter table with its limits and scales, the intervals, and bad values.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "konfig_hilfen.h"
+#include "konfiguration.h"
+
+namespace pegel {
+namespace {
+
+using test::DateiLesen;
+using test::DateiSchreiben;
+using test::IniAus;
+using test::KonfigTest;
+using test::Parameter;
+using Zeilen = std::vector<std::pair<std::string, std::string>>;
+
+const std::vector<std::string> kOhneItems = {"Keine DDE-Items definiert !",
+                                             "DDE-Items aus PGH-Datei bestimmen ?"};
+
+TEST_F(KonfigTest, NoItemsAndAnswerNoLeavesTheViewerUnableToStart) {
+  for (const char* itemcount : {"", "Itemcount=0\r\n", "Itemcount=-5\r\n", "Itemcount=abc\r\n"}) {
+    SCOPED_TRACE(itemcount);
+    u.meldungen.gezeigt.clear();
+    Ini(std::string("[DDE]\r\nIntervall=10\r\n") + itemcount + "[Grafik]\r\nAutoStart=1\r\n");
+    Laden();
+    EXPECT_EQ(Meldungen(), kOhneItems);
+    EXPECT_FALSE(u.s.KonfigOK);
+    EXPECT_FALSE(u.s.AutoStartAktiv);
+    EXPECT_TRUE(u.meldungen.filter.empty()) << "No opens no file dialog";
+  }
+  u.meldungen.antworten = {true};  // Yes, but the file dialog is cancelled
+  Laden();
+  EXPECT_EQ(u.meldungen.filter, std::vector<std::string>{"Headerdatei [*.pgh]|*.pgh"});
+  EXPECT_FALSE(u.s.KonfigOK);
+}
+
+// A header file as the collector writes it: N, N item names, a line, the interval, a
+// line, 2N lines, a line, then four lines per parameter.
+std::string Pgh(const std::vector<std::string>& bloecke, int n) {
+  std::string t = std::to_string(n) + "\r\n";
+  for (int i = 1; i <= n; ++i) t += "SPS|Wert" + std::to_string(i) + "\r\n";
+  t += "x\r\n10\r\nx\r\n";
+  for (int i = 0; i < 2 * n; ++i) t += "0\r\n";
+  t += "x\r\n";
+  for (const auto& b : bloecke) t += b;
+  return t;
+}
+
+TEST_F(KonfigTest, NoItemsYesAndAHeaderFileDefinesTheParameters) {
+  Ini("[DDE]\r\nIntervall=10\r\n");
+  const auto pgh = u.verz / "20261205.PGH";
+  DateiSchreiben(
+      pgh,
+      Pgh({"F\xFCllstand\r\n1\r\n0\r\nm\r\n", "Pumpe 1\r\n2 digital\r\n1\r\nKubikmeter/h\r\n"}, 2));
+  u.meldungen.antworten = {true};
+  u.meldungen.dateien = {pgh};
+  Laden();
+  EXPECT_EQ(Meldungen(), kOhneItems);
+  EXPECT_TRUE(u.s.KonfigOK);
+  EXPECT_EQ(u.s.Itemcount, 2);
+  EXPECT_EQ(u.s.ItemListe, (std::vector<std::string>{"F\xFCllstand", "Pumpe 1"}));
+  EXPECT_EQ(u.s.Items.at(2), "SPS|Wert2");
+  EXPECT_EQ(u.s.Grafiktyp.at(2), 2);
+  EXPECT_EQ(u.s.ItemDefs.at(2).GrafikRef, 1);
+  EXPECT_EQ(u.s.ItemDefs.at(2).Einheit, "Kubikmeter");
+  EXPECT_EQ(u.s.ItemDefs.at(1).Itemname, "F\xFCllstand");
+  EXPECT_EQ(IniText().find("[Items]"), std::string::npos) << "the parameters are not written";
+}
+
+TEST_F(KonfigTest, AnUnusableHeaderFileIsReported) {
+  const std::string gut = "A\r\n1\r\n0\r\nm\r\n";
+  const std::vector<std::string> faelle = {
+      "",                                          // empty file
+      Pgh({gut}, 0),                               // no parameters
+      Pgh({gut}, 181),                             // more than the table holds
+      Pgh({gut}, 2),                               // ends within the second block
+      Pgh({gut, "B\r\nanalog\r\n0\r\nm\r\n"}, 2),  // type is no integer
+  };
+  for (std::size_t i = 0; i < faelle.size(); ++i) {
+    SCOPED_TRACE(i);
+    Ini("[DDE]\r\nIntervall=10\r\n");
+    DateiSchreiben(u.verz / "X.PGH", faelle[i]);
+    u.meldungen.gezeigt.clear();
+    u.meldungen.antworten = {true};
+    u.meldungen.dateien = {u.verz / "X.PGH"};
+    Laden();
+    EXPECT_EQ(Meldungen().back(), "PGH-Datei f\xFCr diese Messung fehlerhaft !");
+    EXPECT_FALSE(u.s.KonfigOK);
+  }
+}
+
+TEST_F(KonfigTest, PegelWartV5IsUsedOnlyWhenTheCollectorsFileNamesNoItems) {
+  const std::string sammler = "[DDE]\r\nItemcount=0\r\nIntervall=5\r\n";
+  Ini(sammler);
+  const auto v5 = u.verz / "PegelWart_V5.ini";
+  DateiSchreiben(v5, IniAus(Parameter(1)));
+  Laden();
+  EXPECT_EQ(u.s.IniDatei, v5);
+  EXPECT_TRUE(u.s.KonfigOK);
+  EXPECT_EQ(u.s.ItemListe, std::vector<std::string>{"P1"});
+  EXPECT_EQ(u.s.DDEIntervall, 10) << "every value comes from the new file";
+  const auto log = u.Log();
+  ASSERT_GE(log.size(), 3u);
+  EXPECT_EQ(log[2], "PegelWart_V5.ini wurde gelesen !");
+  EXPECT_EQ(DateiLesen(u.verz / "PEGELDDE.INI"), sammler);
+  EXPECT_NE(DateiLesen(v5).find("AlteDaten=1"), std::string::npos) << "write-backs go to V5";
+
+  // With items of its own the collector's file stays in use.
+  test::Umgebung zweite;
+  DateiSchreiben(zweite.s.IniDatei, IniAus(Parameter(2)));
+  DateiSchreiben(zweite.verz / "PegelWart_V5.ini", IniAus(Parameter(1)));
+  Initialisierung(zweite.s, zweite.d);
+  EXPECT_EQ(zweite.s.IniDatei.filename(), "PEGELDDE.INI");
+  EXPECT_EQ(zweite.s.Itemcount, 2);
+}
+
+TEST_F(KonfigTest, LimitsAcceptPointAndCommaAndUnitsAreCut) {
+  Zeilen z = Parameter(2);
+  z.insert(z.end(), {{"UpLimit", "Item1=12,5"},
+                     {"UpLimit", "Item2=12.5"},
+                     {"LoLimit", "Item1=-0.25"},
+                     {"UpWarn", "Item1= 10,5 "},
+                     {"LoWarn", "Item1=\"1.5\""},
+                     {"Einheiten", "Item1=m\xB3/h"},
+                     {"Einheiten", "Item2=Kubikmeter je Stunde"},
+                     {"GrafikEinheit", "Item2=l/s"},
+                     {"GrafikSumTeiler", "Item1=abc"},
+                     {"GrafikSumTeiler", "Item2=3,6"}});
+  for (auto& zeile : z) {
+    if (zeile.second == "Item1=P1") zeile.second = "Item1=" + std::string(40, 'N');
+  }
+  Ini(z);
+  Laden();
+  ASSERT_TRUE(u.s.KonfigOK);
+  EXPECT_EQ(u.s.ItemWerte.at(1).UpLimit, 12.5);
+  EXPECT_EQ(u.s.ItemWerte.at(2).UpLimit, 12.5);
+  EXPECT_EQ(u.s.ItemWerte.at(1).LoLimit, -0.25);
+  EXPECT_EQ(u.s.ItemWerte.at(1).UpWarn, 10.5);
+  EXPECT_EQ(u.s.ItemWerte.at(1).LoWarn, 1.5);
+  EXPECT_EQ(u.s.ItemDefs.at(1).Itemname.size(), 30u);
+  EXPECT_EQ(u.s.ItemDefs.at(1).Einheit, "m\xB3/h");
+  EXPECT_EQ(u.s.ItemSummen.at(1).GrafikSumEinheit, "m\xB3/h");
+  EXPECT_EQ(u.s.ItemDefs.at(2).Einheit, "l/s") << "GrafikEinheit replaces Einheiten";
+  EXPECT_EQ(u.s.ItemSummen.at(1).GrafikSumTeiler, 1.0);
+  EXPECT_EQ(u.s.ItemSummen.at(2).GrafikSumTeiler, 3.6);
+  EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(KonfigTest, ALimitThatIsNoNumberStopsLoadingWithOneMessage) {
+  Zeilen z = Parameter(3);
+  z.push_back({"LoWarn", "Item2=zehn"});
+  z.push_back({"PegelWart", "Textrand=4"});
+  Ini(z);
+  Laden();
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{"Fehler beim Lesen der .INI-Datei !"});
+  EXPECT_TRUE(u.s.KonfigOK) << "the flag keeps its value";
+  EXPECT_EQ(u.s.ItemListe, (std::vector<std::string>{"P1", "P2"}));
+  EXPECT_TRUE(u.s.Itemnames.at(3).empty()) << "loading stopped at parameter 2";
+  EXPECT_NE(IniText().find("AlteDaten=1"), std::string::npos) << "earlier write-backs are kept";
+}
+
+TEST_F(KonfigTest, AnEmptyDisplayNameStopsTheParameterLoop) {
+  Zeilen z = Parameter(3);
+  for (auto& zeile : z) {
+    if (zeile.second == "Item2=P2") zeile.second = "Item2=  ";
+  }
+  Ini(z);
+  u.s.Itemnames.at(3) = "vorher";
+  Laden();
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{"DDE-Item Nr.2 fehlt !"});
+  EXPECT_FALSE(u.s.KonfigOK);
+  EXPECT_EQ(u.s.ItemListe, std::vector<std::string>{"P1"});
+  EXPECT_EQ(u.s.Itemnames.at(3), "vorher");
+}
+
+TEST_F(KonfigTest, MoreThan180ItemsAreCutWithOneMessage) {
+  Ini(Parameter(200));
+  Laden();
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{"Sie haben mehr als 180 DDE-Items definiert !"});
+  EXPECT_EQ(u.s.Itemcount, 180);
+  EXPECT_EQ(u.s.Einstell.lbItems, "180");
+  EXPECT_EQ(u.s.ItemListe.size(), 180u);
+  EXPECT_TRUE(u.s.KonfigOK);
+}
+
+// Parameter 1 has a scale, 2 only the older keys, 3 neither (and limits of its own),
+// 4 a scale that is no number.
+TEST_F(KonfigTest, UserScaleFallsBackToTheOlderKeysThenToTheLimits) {
+  const Zeilen z = {
+      {"DDE", "Itemcount=4"},     {"Itemnames", "Item1=A"},     {"Itemnames", "Item2=B"},
+      {"Itemnames", "Item3=C"},   {"Itemnames", "Item4=D"},     {"UpLimit", "Item3=20"},
+      {"LoLimit", "Item3=-5,5"},  {"Item_1", "MinSkal=1,5"},    {"Item_1", "MaxSkal=9.5"},
+      {"Item_2", "MinSkal=-0"},   {"Item_2", "MinForUser=0.5"}, {"Item_2", "MaxForUser=99,5"},
+      {"Item_4", "MinSkal=tief"}, {"Item_4", "MaxSkal=50"}};
+  Ini(z);
+  Laden();
+  ASSERT_TRUE(u.s.KonfigOK);
+  const auto& w = u.s.ItemWerte;
+  EXPECT_EQ(std::pair(w.at(1).MinSkal, w.at(1).MaxSkal), std::pair(1.5, 9.5));
+  EXPECT_EQ(std::pair(w.at(2).MinSkal, w.at(2).MaxSkal), std::pair(0.5, 99.5));
+  EXPECT_EQ(std::pair(w.at(3).MinSkal, w.at(3).MaxSkal), std::pair(-5.5, 20.0));
+  EXPECT_EQ(std::pair(w.at(4).MinSkal, w.at(4).MaxSkal), std::pair(-1000.0, 1000.0));
+
+  const IniDatei ini(u.s.IniDatei, true);
+  EXPECT_EQ(ini.LeseText("Item_1", "MinSkal", ""), "1,5") << "a present scale is not rewritten";
+  EXPECT_EQ(ini.LeseText("Item_2", "MinSkal", ""), "0.5");
+  EXPECT_EQ(ini.LeseText("Item_2", "MaxSkal", ""), "99,5");
+  EXPECT_EQ(ini.LeseText("Item_3", "MinSkal", ""), "-5,5");
+  EXPECT_EQ(ini.LeseText("Item_3", "MaxSkal", ""), "20");
+  EXPECT_EQ(ini.LeseText("Item_4", "MinSkal", ""), "tief");
+
+  std::vector<std::string> skalen;
+  for (const auto& l : u.Log()) {
+    if (l.find("Item_") != std::string::npos) skalen.push_back(l);
+  }
+  EXPECT_EQ(skalen, (std::vector<std::string>{
+                        "Item_1 / A : Min/Max-Skalierung = 1,5/9.5",
+                        "Item_2 / B : Min/Max-Skalierung = 0.5/99,5",
+                        "*** Item_3 / C : Min/MaxForUser nicht gefunden.",
+                        "Item_3 / C : Min/Max-Skalierung = -5,5/20",
+                        "Item_4 / D : Min/Max-Skalierung = tief/50",
+                    }));
+
+  // The scales are stored now: a second run finds them and logs no fallback.
+  u.senke.zeilen.clear();
+  Laden();
+  for (const auto& l : u.Log()) EXPECT_EQ(l.find("nicht gefunden"), std::string::npos) << l;
+  EXPECT_EQ(std::pair(w.at(3).MinSkal, w.at(3).MaxSkal), std::pair(-5.5, 20.0));
+}
+
+TEST_F(KonfigTest, TheLoadLogsInOrderAndWritesBackOnlyItsOwnKeys) {
+  const std::string sammler =
+      "; Sammler\r\n[DDE]\r\nItemcount=1\r\nIntervall=10\r\nDrucker=3\r\nDruckername=PDF\r\n"
+      "[Items]\r\nItem1=SPS|A\r\n[Itemnames]\r\nItem1=Zulauf\r\n";
+  Ini(sammler);
+  Laden();
+  EXPECT_EQ(u.Log(), (std::vector<std::string>{
+                         "Automatischer Ausdruck folgender Gruppen:",
+                         "Keine Gruppen definiert !",
+                         "Drucker: PDF Nummer = 3",
+                         "*** Item_1 / Zulauf : Min/MaxForUser nicht gefunden.",
+                         "Item_1 / Zulauf : Min/Max-Skalierung = -1000.0/1000.0",
+                     }));
+  // The stored printer is made current; the fake printer has no position 3.
+  EXPECT_EQ(u.drucker.gesetzt, std::vector<int>{3});
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{
+                             "Fehler beim Einstellen des Druckers (Men\xFC Gruppierung) !"});
+  EXPECT_EQ(IniText(), sammler +
+                           "\r\n[PegelWart]\r\nTextrand=0\r\n"
+                           "\r\n[Grafik]\r\nAlteDaten=1\r\n"
+                           "\r\n[Item_1]\r\nMinSkal=-1000.0\r\nMaxSkal=1000.0\r\n");
+}
+
+TEST_F(KonfigTest, IntervalsAndThePollingPeriod) {
+  struct Fall {
+    const char* grafik;
+    int spIntervall, coIntervall, timerMs;
+  };
+  const Fall faelle[] = {
+      {"", 10, 0, 10000},
+      {"Intervall=0\r\n", 1, 0, 1000},
+      {"Intervall=-7\r\n", 1, 0, 1000},
+      {"Intervall=100\r\n", 59, 0, 59000},
+      {"Intervall=2\r\nEinheit=1\r\n", 2, 1, 120000},
+      {"Intervall=30\r\nEinheit=5\r\n", 30, -1, 1000},
+      {"Intervall=abc\r\nEinheit=-1\r\n", 10, -1, 1000},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.grafik);
+    Ini(IniAus(Parameter(1)) + "[Grafik]\r\n" + f.grafik);
+    Laden();
+    EXPECT_EQ(u.s.Einstell.spIntervall, f.spIntervall);
+    EXPECT_EQ(u.s.Einstell.coIntervall, f.coIntervall);
+    EXPECT_EQ(u.s.TimerSampleMs, f.timerMs);
+  }
+}
+
+TEST_F(KonfigTest, TheCollectorsInterval) {
+  Ini(IniAus(Parameter(1)).insert(7, "Intervall=2\r\nEinheit=1\r\n"));
+  Laden();
+  EXPECT_EQ(u.s.DDEIntervall, 120);
+  EXPECT_EQ(u.s.DDEIntervallMs, 120000);
+  EXPECT_EQ(u.s.Einstell.lbEinheit, "Minuten");
+
+  // An interval whose milliseconds leave Int32 is a read error, not an overflow; loading
+  // stops before the item count is checked, and the count must still fit the tables.
+  Ini("[DDE]\r\nItemcount=181\r\nIntervall=2147483647\r\nEinheit=1\r\n");
+  Laden();
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{"Fehler beim Lesen der .INI-Datei !"});
+  EXPECT_EQ(u.s.Itemcount, MaxItems);
+}
+
+// Random files built from the loader's own sections and keys with hostile values: every
+// run must end in a message or a safe default, within the tables' bounds.
+TEST_F(KonfigTest, HostileValuesNeverLeaveTheTables) {
+  const std::vector<std::string> skala = {"MinSkal", "MaxSkal", "MinForUser", "MaxForUser"};
+  std::vector<std::pair<std::string, std::vector<std::string>>> sektionen = {
+      {"DDE", {"Itemcount", "Intervall", "Einheit", "Drucker", "Druckername"}},
+      {"Grafik", {"Intervall", "Einheit", "Puffer", "Auswahl", "AndereZeit", "AutoStart"}},
+      {"Item_1", skala},
+      {"Item_2", skala}};
+  for (const char* s : {"Items", "Itemnames", "UpLimit", "LoLimit", "UpWarn", "Einheiten",
+                        "GrafikRef", "GrafikSumTeiler", "ColorWarn"}) {
+    sektionen.push_back({s, {"Item1", "Item2", "Item3", "Item180"}});
+  }
+  std::vector<std::string> werte = {std::string(10000, '9'), std::string(10000, 'x')};
+  for (const char* w : {"0", "1", "2", "-1", "180", "181", "2147483647", "-2147483648",
+                        "99999999999", "", "abc", "1e308", "1,5", "-0", "\"\"", "\xFF\x80\xE4"}) {
+    werte.push_back(w);
+  }
+  std::mt19937 zufall(4711);
+  auto eins = [&zufall](const auto& v) { return v[zufall() % v.size()]; };
+  int geladen = 0;
+  for (int runde = 0; runde < 300; ++runde) {
+    // Mostly a sane start, so that the loop over the parameters runs.
+    std::string text = zufall() % 4 ? "[DDE]\r\nItemcount=3\r\n" : "";
+    for (int n = 0; n < 16; ++n) {
+      const auto& [sektion, schluessel] = eins(sektionen);
+      text += "[" + sektion + "]\r\n";
+      for (int z = zufall() % 5; z > 0; --z) {
+        // Display names mostly present, so that the loop over the parameters runs.
+        const std::string wert = sektion == "Itemnames" && zufall() % 4 ? "Name" : eins(werte);
+        text += eins(schluessel) + "=" + wert + "\r\n";
+      }
+    }
+    Ini(text);
+    u.s = PegelStatus();
+    u.s.PfadeSetzen(u.verz.pfad());
+    Laden();
+    ASSERT_LE(u.s.Itemcount, MaxItems);
+    ASSERT_GE(u.s.Puffer, 0) << "0 only when loading stopped before the key";
+    ASSERT_LE(u.s.Puffer, MaxPuffer);
+    ASSERT_LE(u.s.ItemListe.size(), static_cast<std::size_t>(std::max(0, u.s.Itemcount)));
+    geladen += u.s.ItemListe.empty() ? 0 : 1;
+  }
+  EXPECT_GT(geladen, 30) << "too few runs reached the parameters";
+}
+
+}  // namespace
+}  // namespace pegel

@@ -1,0 +1,185 @@
+// `pegeltool config` on plant directories made by hand: the JSON it prints, its exit
+// codes, and that it leaves every file of the directory as it was.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+#include "test_dienste.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+using pegel::test::DateiLesen;
+using pegel::test::DateiSchreiben;
+using pegel::test::TempVerz;
+
+struct Ergebnis {
+  int rc = -1;
+  std::string aus;
+};
+
+// Runs pegeltool with these arguments (each quoted); output is caught in files of `ablage`.
+Ergebnis Pegeltool(const std::vector<std::string>& args, const TempVerz& ablage) {
+  std::string cmd = "\"" PEGELTOOL "\"";
+  for (const auto& a : args) cmd += " \"" + a + "\"";
+  cmd +=
+      " > \"" + (ablage / "aus.txt").string() + "\" 2> \"" + (ablage / "err.txt").string() + "\"";
+  const int status = std::system(cmd.c_str());
+  Ergebnis e;
+#ifdef _WIN32
+  e.rc = status;
+#else
+  e.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+  e.aus = DateiLesen(ablage / "aus.txt");
+  return e;
+}
+
+// Bytes and modification time of every entry, so that any change, new or lost file shows.
+using Abbild = std::map<std::string, std::pair<std::string, fs::file_time_type>>;
+Abbild Aufnehmen(const fs::path& verz) {
+  Abbild a;
+  for (const auto& e : fs::directory_iterator(verz)) {
+    a[e.path().filename().string()] = {DateiLesen(e.path()), fs::last_write_time(e.path())};
+  }
+  return a;
+}
+
+// Dates every file back an hour, so that a rewrite within the same second still shows.
+void Altern(const fs::path& verz) {
+  for (const auto& e : fs::directory_iterator(verz)) {
+    fs::last_write_time(e.path(), fs::last_write_time(e.path()) - std::chrono::hours(1));
+  }
+}
+
+std::string AlterSatz(const std::vector<std::int32_t>& mitglieder, const std::string& name,
+                      bool drucken) {
+  std::string b(276, '\0');
+  for (std::size_t i = 0; i < mitglieder.size(); ++i) b[4 * i] = static_cast<char>(mitglieder[i]);
+  b[240] = static_cast<char>(name.size());
+  b.replace(241, name.size(), name);
+  b[271] = static_cast<char>(mitglieder.size());
+  b[275] = drucken ? 1 : 0;
+  return b;
+}
+
+// A plant as the collector leaves it: two parameters without a stored user scale (the
+// loader would write one), a printer that cannot be set, and an old-format group file
+// (the loader would convert it).
+const std::string kAnlageIni =
+    "[DDE]\r\nItemcount=2\r\nIntervall=10\r\nDrucker=0\r\nDruckername=B\xFCro\r\n"
+    "[Items]\r\nItem1=SPS|Pegel\r\nItem2=SPS|Zulauf\r\n"
+    "[Itemnames]\r\nItem1=F\xFCllstand\r\nItem2=Zulauf\r\n"
+    "[Einheiten]\r\nItem1=m\r\nItem2=m\xB3/h\r\n"
+    "[UpLimit]\r\nItem1=12,5\r\n[LoLimit]\r\nItem1=-2.5\r\n"
+    "[Grafik]\r\nIntervall=5\r\nAuswahl=3\r\n"
+    "[PegelWart]\r\nQuerformat=0\r\n[Formate]\r\nNK=2\r\n";
+
+TEST(PegeltoolConfig, ReportsAPlantAndChangesNoFile) {
+  TempVerz anlage, ablage;
+  DateiSchreiben(anlage / "PEGELDDE.INI", kAnlageIni);
+  DateiSchreiben(anlage / "PEGELWART.GRP",
+                 AlterSatz({1, 2}, "Becken Nord", true) + AlterSatz({2}, "Zulauf", false));
+  Altern(anlage.pfad());
+  const Abbild vorher = Aufnehmen(anlage.pfad());
+
+  const Ergebnis e = Pegeltool({"config", anlage.pfad().string(), "--json"}, ablage);
+  ASSERT_EQ(e.rc, 0) << e.aus;
+  const json j = json::parse(e.aus);
+  EXPECT_EQ(j["ini"], "PEGELDDE.INI");
+  EXPECT_EQ(j["KonfigOK"], true);
+  EXPECT_EQ(j["Itemcount"], 2);
+  ASSERT_EQ(j["parameter"].size(), 2u);
+  const json& p1 = j["parameter"][0];
+  EXPECT_EQ(p1["Itemname"], "F\u00fcllstand");
+  EXPECT_EQ(p1["UpLimit"], 12.5);
+  EXPECT_EQ(p1["LoLimit"], -2.5);
+  EXPECT_EQ(p1["MinSkal"], -2.5) << "the limits stand in for the missing scale";
+  EXPECT_EQ(p1["MaxSkal"], 12.5);
+  EXPECT_EQ(j["parameter"][1]["Einheit"], "m\u00b3/h");
+
+  const json& st = j["einstellungen"];
+  EXPECT_EQ(st["DDEIntervall"], 10);
+  EXPECT_EQ(st["TimerSampleMs"], 5000);
+  EXPECT_EQ(st["Puffer"], 60);
+  EXPECT_EQ(st["NK"], 2);
+  EXPECT_EQ(st["DruckerNr"], 0);
+  EXPECT_EQ(st["DruckerName"], "B\u00fcro");
+
+  ASSERT_EQ(j["gruppen"].size(), 2u);
+  EXPECT_EQ(j["gruppen"][0]["Name"], "Becken Nord");
+  EXPECT_EQ(j["gruppen"][0]["Mitglieder"], json::array({1, 2}));
+  EXPECT_EQ(j["gruppen"][0]["Drucken"], true);
+
+  EXPECT_EQ(j["meldungen"],
+            json::array({"Fehler beim Einstellen des Druckers (Men\u00fc Gruppierung) !"}));
+  const auto log = j["log"].get<std::vector<std::string>>();
+  EXPECT_EQ(log.at(1), "Gruppendatei wird konvertiert....");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "ok."), 0) << "nothing was converted on disk";
+  EXPECT_EQ(log.at(2), "Drucker: B\u00fcro Nummer = 0");
+  EXPECT_EQ(log.back(), "Item_2 / Zulauf : Min/Max-Skalierung = -1000.0/1000.0");
+
+  EXPECT_EQ(Aufnehmen(anlage.pfad()), vorher) << "no file written, converted or added";
+
+  const Ergebnis text = Pegeltool({"config", anlage.pfad().string()}, ablage);
+  EXPECT_EQ(text.rc, 0);
+  EXPECT_NE(text.aus.find("F\u00fcllstand"), std::string::npos) << text.aus;
+  EXPECT_EQ(Aufnehmen(anlage.pfad()), vorher);
+}
+
+TEST(PegeltoolConfig, ABadConfigurationExitsWithOne) {
+  TempVerz anlage, ablage;
+  DateiSchreiben(anlage / "PEGELDDE.INI", "[DDE]\r\nItemcount=0\r\nIntervall=10\r\n");
+  DateiSchreiben(anlage / "PEGELWART.GRP", std::string(1000, '\x07'));
+  Altern(anlage.pfad());
+  const Abbild vorher = Aufnehmen(anlage.pfad());
+
+  const Ergebnis e = Pegeltool({"config", anlage.pfad().string(), "--json"}, ablage);
+  EXPECT_EQ(e.rc, 1);
+  const json j = json::parse(e.aus);
+  EXPECT_EQ(j["KonfigOK"], false);
+  EXPECT_EQ(j["parameter"], json::array());
+  EXPECT_EQ(j["meldungen"],
+            json::array({"Die Gruppendatei ist sehr alt ! Sie \r\nm\u00fcssen die Gruppierung "
+                         "neu festlegen.",
+                         "Keine DDE-Items definiert !", "DDE-Items aus PGH-Datei bestimmen ?"}));
+  EXPECT_EQ(Aufnehmen(anlage.pfad()), vorher) << "the unusable group file stays in place";
+
+  // An empty directory is a plant without items.
+  TempVerz leer;
+  EXPECT_EQ(Pegeltool({"config", leer.pfad().string(), "--json"}, ablage).rc, 1);
+  EXPECT_TRUE(fs::is_empty(leer.pfad()));
+}
+
+TEST(PegeltoolConfig, UsageErrorsExitWithTwo) {
+  TempVerz anlage, ablage;
+  DateiSchreiben(anlage / "PEGELDDE.INI", kAnlageIni);
+  const std::string verz = anlage.pfad().string();
+  const std::vector<std::vector<std::string>> faelle = {
+      {},
+      {"config", (anlage / "fehlt").string()},
+      {"config", (anlage / "PEGELDDE.INI").string()},
+      {"config", verz, "--xml"},
+      {"konfig", verz},
+  };
+  for (const auto& args : faelle) {
+    SCOPED_TRACE(args.size() > 1 ? args[1] : "");
+    const Ergebnis e = Pegeltool(args, ablage);
+    EXPECT_EQ(e.rc, 2);
+    EXPECT_TRUE(e.aus.empty()) << "usage errors go to stderr";
+  }
+}
+
+}  // namespace
