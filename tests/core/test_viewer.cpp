@@ -146,5 +146,19 @@ TEST(Viewer, StartIstNachGeaenderterPufferlaengeGesperrt) {
   EXPECT_TRUE(a.Log().empty());
 }
 
+TEST(Viewer, MenueTestfunktionen) {
+  ViewerAnlage a;
+  a.s.ItemWerte[1].Anzahl = 4;
+  a.s.AktMax[2] = 9;
+  a.s.WertPuffer[2].pop_back();  // a row that cannot be reset
+  a.viewer.StatistikInitialisieren();
+  EXPECT_EQ(a.s.ItemWerte[1].Anzahl, 0);
+  EXPECT_EQ(a.s.AktMax[2], AktMaxStart);
+  EXPECT_EQ(a.Log(), std::vector<std::string>{"Fehler bei der Puffer-Initialisierung !"});
+
+  a.viewer.DruckMitternacht();
+  EXPECT_EQ(a.druck.druckTage, std::vector<TDateTime>{a.uhr.jetzt});
+}
+
 }  // namespace
 }  // namespace pegel::test

@@ -137,5 +137,21 @@ TEST(Polling, NichtsGehtVerlorenWaehrendDerSammlerInSchuebenSchreibt) {
     EXPECT_EQ(m.get<std::string>().find("Fo_Main"), std::string::npos) << m;
 }
 
+TEST(Polling, PollOhneGueltigeKonfigurationStartetNicht) {
+  TempVerz v;
+  const auto aus = v / "poll.json";
+  EXPECT_EQ(Ausfuehren(std::string(PEGELTOOL) + " poll '" + v.pfad().string() +
+                       "' --passes 1 --every 0 --json > '" + aus.string() + "'"),
+            1);
+  const nlohmann::json j = nlohmann::json::parse(DateiLesen(aus));
+  EXPECT_EQ(j["PufferZeiger"], 4);
+  EXPECT_EQ(j["zeilen_gesamt"], 0);
+  EXPECT_EQ(j["tabelle"].size(), 15u);
+  EXPECT_EQ(j["meldungen"].back(), "Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet.");
+  EXPECT_EQ(Ausfuehren(std::string(PEGELTOOL) + " poll '" + v.pfad().string() +
+                       "' --passes x 2>/dev/null"),
+            2);
+}
+
 }  // namespace
 }  // namespace pegel
