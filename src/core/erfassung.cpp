@@ -60,11 +60,10 @@ bool Erfassung::LockAbwarten() {
   return true;
 }
 
-bool Erfassung::LockNehmen() {
+void Erfassung::LockNehmen() {
   // Only the existence counts; a failure to create it is ignored as the collector's
   // side of the protocol does not depend on it.
   std::ofstream(s_.ProgDir / LockDateiName, std::ios::binary | std::ios::trunc);
-  return true;
 }
 
 bool Erfassung::Umbenennen(const fs::path& von, fs::path& nach, int& fehlversuche) {
@@ -197,6 +196,8 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
         d_.log.LogAll("Fo_Main : Kann Datei " + temp.string() + Ansi(" nicht löschen !"));
       }
     }
+    // A file without lines says nothing about the columns; the header stays as read.
+    if (letzteFelder_ == 0) return;
     const std::int32_t spaltenzahl = letzteFelder_ - 2;
     s_.Spaltenzahl = spaltenzahl;
     if (spaltenzahl > 0 && spaltenzahl != s_.TagKopf.Itemcount) {
@@ -212,7 +213,7 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
 bool Erfassung::Eintragen(std::istream& ein) {
   ZeilenLeser leser(ein);
   std::string_view z;
-  letzteFelder_ = 1;  // an empty file counts like an empty last line
+  letzteFelder_ = 0;
   while (leser.Naechste(z)) {
     try {
       int feld = 0;

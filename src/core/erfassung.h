@@ -68,7 +68,7 @@ class Erfassung {
   void Tageswechseln();
   void AllesZuruecksetzen();
   void Wert(std::string_view text);
-  bool LockNehmen();
+  void LockNehmen();
   void EchtdatenFreigeben();
   void NachDemDurchlauf();
 
@@ -79,7 +79,7 @@ class Erfassung {
   Tageswechsel& tageswechsel_;
   bool laeuft_ = true;
   std::int64_t zeilen_ = 0;
-  std::int32_t letzteFelder_ = 0;           // fields of the last line entered
+  std::int32_t letzteFelder_ = 0;           // fields of the last line entered; 0: no line
   std::array<bool, MaxItems + 1> offen_{};  // statistics rows not yet written
 };
 

@@ -44,6 +44,7 @@ void Viewer::Starten() {
   }
   fenster_.Setzen(&FensterZustand::TimerSample, true);
   erfassung_.TimerSampleTimer();
+  tabelle_.Benachrichtigen();  // the new shape, also when the pass found no file
 }
 
 void Viewer::Stoppen() {

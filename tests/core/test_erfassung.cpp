@@ -114,6 +114,16 @@ TEST(Erfassung, KopfMitWenigerParameternAlsDieMessdatei) {
   }
 }
 
+TEST(Erfassung, LeereProbendateiLaesstDenKopfStehen) {
+  Anlage a;
+  a.Proben("");
+  a.erf.TimerSampleTimer();
+  EXPECT_EQ(a.s.TagKopf.Itemcount, 3);
+  EXPECT_TRUE(a.meldungen.gezeigt.empty());
+  EXPECT_EQ(a.s.Durchlaeufe, 1);
+  EXPECT_TRUE(a.Dateien().empty());
+}
+
 TEST(Erfassung, FehlenderKopfWirdGemeldetUndDieZeilenTrotzdemGelesen) {
   Anlage a;
   std::filesystem::remove(a.Datei(".PGH"));
