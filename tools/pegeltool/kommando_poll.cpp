@@ -1,8 +1,10 @@
 // pegeltool poll DIR [--passes N] [--every MS] [--json]: a headless viewer run. Loads the
 // configuration as the first show of the main window does, starts the viewer (with
 // today's day file when AlteDaten is set, and its immediate polling pass), runs N more
-// passes MS milliseconds apart and prints the buffer, statistics and live table. Like the
-// viewer it takes the collector's files away; questions are answered No.
+// passes MS milliseconds apart and prints the buffer, statistics and live table. It is a
+// viewer run: it takes the collector's files away, writes the log and the INI keys the
+// loader writes back; questions are answered No. Without --every the configured polling
+// period is used.
 #include <chrono>
 #include <filesystem>
 #include <iostream>
