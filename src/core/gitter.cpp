@@ -20,6 +20,17 @@ constexpr std::uint64_t NullBytes(std::uint64_t v) {
 
 }  // namespace
 
+gitter::Puffer::Puffer(const Puffer& anderer) {
+  Reservieren(anderer.groesse);
+  if (anderer.groesse > 0) std::memcpy(daten.get(), anderer.daten.get(), anderer.groesse);
+  groesse = anderer.groesse;
+}
+
+gitter::Puffer& gitter::Puffer::operator=(const Puffer& anderer) {
+  if (this != &anderer) *this = Puffer(anderer);
+  return *this;
+}
+
 void gitter::Puffer::Reservieren(std::size_t n) {
   if (n <= kapazitaet) return;
   auto neu = std::make_unique_for_overwrite<char[]>(n);
@@ -115,7 +126,7 @@ gitter::Ergebnis gitter::Aufteilen(Puffer bytes) {
   };
   const auto zeile = [&](std::size_t i) {
     std::size_t ende = i;
-    if (i < groesse && ende > anfang && p[ende - 1] == '\r') --ende;
+    if (ende > anfang && p[ende - 1] == '\r') --ende;
     zeilen_.push_back(Zeile{static_cast<std::uint32_t>(anfang), static_cast<std::uint32_t>(ende),
                             static_cast<std::uint32_t>(erstes), static_cast<std::uint8_t>(felder),
                             lang});

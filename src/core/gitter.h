@@ -29,6 +29,14 @@ class gitter {
     std::unique_ptr<char[]> daten;
     std::size_t groesse = 0;     // bytes in use
     std::size_t kapazitaet = 0;  // bytes allocated
+
+    Puffer() = default;
+    // A copy holds the bytes in use only; the state (and with it the grid) stays copyable.
+    Puffer(const Puffer& anderer);
+    Puffer& operator=(const Puffer& anderer);
+    Puffer(Puffer&&) noexcept = default;
+    Puffer& operator=(Puffer&&) noexcept = default;
+
     // Makes room for at least `n` bytes, keeping the ones in use. Throws std::bad_alloc.
     void Reservieren(std::size_t n);
   };
@@ -47,9 +55,9 @@ class gitter {
   // splitting does not reallocate. Throws std::bad_alloc.
   void Reservieren(std::size_t zeilen, std::size_t trenner);
 
-  // Replaces the contents with the lines of `bytes`: every LF ends a line (a CR before it
-  // is dropped), a last line without LF counts, fields are separated by ";" and kept
-  // untrimmed; all other bytes (NUL, lone CR) are ordinary. A line with more than Spalten
+  // Replaces the contents with the lines of `bytes`: every LF ends a line (a CR before it,
+  // or at the very end, is dropped), a last line without LF counts, fields are separated by ";" and
+  // kept untrimmed; all other bytes (NUL, lone CR) are ordinary. A line with more than Spalten
   // fields gives ZuVieleFelder, a text above MaxBytes ZuGross; the grid is then empty.
   // Throws std::bad_alloc.
   Ergebnis Aufteilen(Puffer bytes);

@@ -1,7 +1,6 @@
 #include "tagesdateien.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -9,7 +8,6 @@
 #include <optional>
 #include <stdexcept>
 
-#include "cp1252.h"
 #include "hilfen.h"
 
 namespace pegel {
@@ -28,7 +26,7 @@ class ZeilenLeser {
   std::optional<std::string> Zeile() {
     std::string z;
     if (!std::getline(f_, z)) return std::nullopt;
-    if (!z.empty() && z.back() == '\r' && !f_.eof()) z.pop_back();
+    if (!z.empty() && z.back() == '\r') z.pop_back();
     return z;
   }
   bool Ueberspringen(std::int64_t anzahl) {
@@ -56,14 +54,20 @@ constexpr std::uint64_t NullBytes(std::uint64_t v) {
   return ~(((v & Sieben) + Sieben) | v | Sieben);
 }
 
+// The number of 0x80 bits of a NullBytes mask. Multiplying sums the bytes into the top one;
+// cheaper than a popcount where the target lacks the instruction.
+constexpr std::size_t Summe(std::uint64_t maske) {
+  return static_cast<std::size_t>(((maske >> 7) * Einsen) >> 56);
+}
+
 // Adds the LFs and ";" of p[0..n) to z, eight bytes at a time.
 void Zaehlen(const char* p, std::size_t n, Zaehlung& z) {
   std::size_t i = 0;
   for (; i + 8 <= n; i += 8) {
     std::uint64_t x;
     std::memcpy(&x, p + i, 8);
-    z.zeilen += static_cast<std::size_t>(std::popcount(NullBytes(x ^ (Einsen * '\n'))));
-    z.trenner += static_cast<std::size_t>(std::popcount(NullBytes(x ^ (Einsen * ';'))));
+    z.zeilen += Summe(NullBytes(x ^ (Einsen * '\n')));
+    z.trenner += Summe(NullBytes(x ^ (Einsen * ';')));
   }
   for (; i < n; ++i) {
     z.zeilen += p[i] == '\n';
@@ -77,6 +81,15 @@ Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
   if (!f) throw std::runtime_error("open");
   std::string puffer(Block, '\0');
   Zaehlung z;
+  // Too large for the grid anyway: a non-empty file has a line, so counting further only
+  // costs time before the allocation is refused.
+  std::error_code ec;
+  const auto groesse = std::filesystem::file_size(datei, ec);
+  if (!ec && groesse > gitter::MaxBytes) {
+    z.zeilen = 1;
+    z.bytes = static_cast<std::size_t>(groesse);
+    return z;
+  }
   char letztes = '\n';
   while (f) {
     f.read(puffer.data(), static_cast<std::streamsize>(puffer.size()));
@@ -100,7 +113,7 @@ void ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen, gitter:
   std::size_t& groesse = puffer.groesse;
   groesse = 0;
   while (umbrueche < zeilen) {
-    if (puffer.kapazitaet - groesse < Block) {
+    if (puffer.kapazitaet == groesse) {
       if (puffer.kapazitaet > gitter::MaxBytes) throw std::length_error("size");
       puffer.Reservieren(puffer.kapazitaet + std::max(Block, puffer.kapazitaet / 2));
     }
@@ -134,7 +147,7 @@ std::filesystem::path PghDatei(const std::filesystem::path& progDir, TDateTime t
   return progDir / (DatumZuDateiname(t) + ".PGH");
 }
 
-std::filesystem::path PghZuDat(const std::filesystem::path& datDatei) {
+std::filesystem::path PghFuerDat(const std::filesystem::path& datDatei) {
   std::filesystem::path p = datDatei;
   return p.replace_extension(".PGH");
 }
@@ -230,7 +243,8 @@ std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path
       throw std::bad_alloc();
     }
     grid.Reservieren(z.zeilen, z.trenner);
-    puffer.Reservieren(z.bytes + Block);
+    // Room for the line that may still have been written during the first pass.
+    puffer.Reservieren(z.bytes + 4096);
   } catch (...) {
     grid.Freigeben();
     log.LogAll("ReadDataF(4)");

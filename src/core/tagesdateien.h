@@ -17,7 +17,7 @@ namespace pegel {
 std::filesystem::path DatDatei(const std::filesystem::path& progDir, TDateTime t);
 std::filesystem::path PghDatei(const std::filesystem::path& progDir, TDateTime t);
 // The header that belongs to a data file: the same path with the extension ".PGH".
-std::filesystem::path PghZuDat(const std::filesystem::path& datDatei);
+std::filesystem::path PghFuerDat(const std::filesystem::path& datDatei);
 
 // Sets IntervallZahl and IntervallEinheit of `kopf` for an interval of `ms` milliseconds:
 // whole seconds, shown in minutes (truncated) above 59 seconds.

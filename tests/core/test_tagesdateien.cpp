@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <string>
+#include <thread>
 
 #include "tagesdateien.h"
 #include "test_dienste.h"
@@ -22,7 +25,7 @@ std::string Felder(int anzahl) {
 
 TEST(Gitter, SplitsLinesAndFieldsWithoutTrimming) {
   gitter g;
-  constexpr char text[] = "a;10:00:00; 1,5 ;;x\r\nb;c\nlast\rcr;\0z";
+  constexpr char text[] = "a;10:00:00; 1,5 ;;x\r\nb;c\nlast\rcr;\0z\r";
   ASSERT_EQ(g.Aufteilen(std::string(text, sizeof text - 1)), gitter::Ergebnis::Ok);
   ASSERT_EQ(g.Zeilen(), 3u);
   EXPECT_EQ(g.Zelle(0, 1), "10:00:00");
@@ -45,6 +48,17 @@ TEST(Gitter, OutOfRangeGivesEmptyViews) {
   EXPECT_EQ(g.Zelle(1, 0), "");
   EXPECT_EQ(g.Zelle(static_cast<std::size_t>(-1), static_cast<std::size_t>(-1)), "");
   EXPECT_EQ(g.Felder(5), 0u);
+}
+
+TEST(Gitter, CopiesOwnTheirBytes) {
+  gitter a;
+  ASSERT_EQ(a.Aufteilen(std::string_view("x;1,5\ny;2")), gitter::Ergebnis::Ok);
+  gitter b = a;
+  a.Aufteilen(std::string_view("z"));
+  EXPECT_EQ(b.Zelle(1, 1), "2");
+  b = a;
+  EXPECT_EQ(b.Zelle(0, 0), "z");
+  EXPECT_EQ(b.Zeilen(), 1u);
 }
 
 TEST(Gitter, TooManyFieldsLeavesItEmpty) {
@@ -208,14 +222,53 @@ TEST_F(DatFall, FailuresAreLoggedAndReturnZero) {
   u.senke.zeilen.clear();
   EXPECT_EQ(Lesen(Felder(182), 180), 1);
   EXPECT_TRUE(u.Log().empty());
+
+  // Beyond the grid's 32-bit offsets (a sparse file, so the test stays small on disk).
+  std::filesystem::resize_file(dat, gitter::MaxBytes + 1);
+  EXPECT_EQ(ReadDataF(u.s, u.log, dat, g), 0);
+  EXPECT_EQ(u.Log(), std::vector<std::string>{"ReadDataF(4)"});
+  EXPECT_EQ(g.Zeilen(), 0u);
 }
 
 TEST_F(DatFall, HugeLineAndOddBytesAreData) {
   const std::string gross(10 * 1024 * 1024, 'x');
   EXPECT_EQ(Lesen("a;12:00:00;" + gross + ";2\n" + std::string("b;\0;1;2", 7), 2), 2);
+  EXPECT_EQ(g.Zelle(0, 1), "12:00:00");
   EXPECT_EQ(g.Zelle(0, 2).size(), gross.size());
+  EXPECT_EQ(g.Zelle(0, 3), "2");
   EXPECT_EQ(g.Zelle(1, 1), std::string_view("\0", 1));
   EXPECT_EQ(g.Zelle(1, 3), "2");
+}
+
+// The collector appends while the day is loaded: every read is a consistent prefix of
+// whole lines, and the grid holds exactly the lines the result reports.
+TEST_F(DatFall, FileGrowingDuringTheReadGivesAConsistentPrefix) {
+  DateiSchreiben(dat, "x;0;1;0;3\r\n");
+  std::atomic<bool> fertig{false};
+  std::thread sammler([&] {
+    std::FILE* f = std::fopen(dat.string().c_str(), "ab");
+    ASSERT_NE(f, nullptr);
+    std::setvbuf(f, nullptr, _IONBF, 0);  // one write per line
+    for (int i = 1; i < 40000 && !fertig; ++i) {
+      const std::string z = "x;" + std::to_string(i) + ";1,5;" + std::to_string(i % 7) + ";3\r\n";
+      std::fwrite(z.data(), 1, z.size(), f);
+    }
+    std::fclose(f);
+  });
+  std::int32_t vorher = 0;
+  for (int lauf = 0; lauf < 30; ++lauf) {
+    u.s.TagKopf.Itemcount = 3;
+    const std::int32_t n = ReadDataF(u.s, u.log, dat, g);
+    ASSERT_GE(n, vorher);
+    ASSERT_EQ(static_cast<std::size_t>(n), g.Zeilen());
+    ASSERT_EQ(u.s.Spaltenzahl, 3);
+    EXPECT_EQ(g.Zelle(static_cast<std::size_t>(n - 1), 1), std::to_string(n - 1));
+    EXPECT_EQ(g.Zelle(static_cast<std::size_t>(n - 1), 4), "3");
+    vorher = n;
+  }
+  fertig = true;
+  sammler.join();
+  EXPECT_TRUE(u.Log().empty());
 }
 
 }  // namespace

@@ -2,64 +2,22 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <ostream>
-#include <sstream>
 #include <thread>
 
 #include "aktdat.h"
-#include "cp1252.h"
 #include "dateien.h"
 #include "hilfen.h"
+#include "ini_datei.h"
 #include "plattform.h"
 
 namespace pegelsim {
 
 namespace {
 
-std::string Klein(std::string s) {
-  for (char& c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return s;
-}
-
-std::string Getrimmt(const std::string& s) {
-  const auto a = s.find_first_not_of(" \t\r");
-  if (a == std::string::npos) return "";
-  return s.substr(a, s.find_last_not_of(" \t\r") - a + 1);
-}
-
-std::string DateiInhalt(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::ostringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
 constexpr std::size_t Schreibblock = 8 << 20;
 
 }  // namespace
-
-std::optional<int> IniItemcount(const std::string& text) {
-  std::istringstream in(text);
-  std::string zeile;
-  bool inDde = false;
-  while (std::getline(in, zeile)) {
-    zeile = Getrimmt(zeile);
-    if (!zeile.empty() && zeile.front() == '[') {
-      inDde = Klein(zeile) == "[dde]";
-      continue;
-    }
-    const auto gleich = zeile.find('=');
-    if (!inDde || gleich == std::string::npos) continue;
-    if (Klein(Getrimmt(zeile.substr(0, gleich))) != "itemcount") continue;
-    const auto n = pegel::GanzzahlLesen(Getrimmt(zeile.substr(gleich + 1)));
-    if (n) return *n;
-    return std::nullopt;
-  }
-  return std::nullopt;
-}
 
 Simulator::Simulator(const Optionen& o, std::ostream& aus, const std::atomic<bool>& halt)
     : o_(o), aus_(aus), halt_(halt) {}
@@ -69,7 +27,8 @@ void Simulator::IniVorbereiten() {
   int anzahl = o_.parameter.value_or(12);
   if (std::filesystem::exists(ini)) {
     if (!o_.parameter) {
-      anzahl = std::clamp(IniItemcount(DateiInhalt(ini)).value_or(12), 1, 180);
+      const pegel::IniDatei vorhanden(ini, true);
+      anzahl = std::clamp(vorhanden.LeseGanz("DDE", "Itemcount", 12), 1, 180);
     }
     par_ = AnlageBauen(anzahl);
     aus_ << "PEGELDDE.INI vorhanden, bleibt unverändert; " << anzahl << " Parameter\n";

@@ -46,8 +46,4 @@ class Simulator {
   ZahlTexte texte_;
 };
 
-// [DDE] Itemcount of an INI text, if the file names one (sections and keys without regard
-// to case, first match wins).
-std::optional<int> IniItemcount(const std::string& text);
-
 }  // namespace pegelsim

@@ -8,6 +8,7 @@
 namespace pegeltool {
 
 int KommandoConfig(const std::vector<std::string>& args);
+
 // day DIR YYYYMMDD [--rows A:B] [--json]: summary of a stored day.
 int KommandoDay(const std::vector<std::string>& args);
 int KommandoPoll(const std::vector<std::string>& args);

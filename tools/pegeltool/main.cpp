@@ -11,7 +11,7 @@ namespace {
 void Hilfe(std::ostream& out) {
   out << "Aufruf: pegeltool KOMMANDO ...\n"
          "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n"
-         "  day VERZ JJJJMMTT [--rows A:B] [--json]   Zusammenfassung eines gespeicherten Tages\n"
+         "  day DIR JJJJMMTT [--rows A:B] [--json]   gespeicherten Tag zusammenfassen\n"
          "  poll DIR [--passes N] [--every MS] [--json]\n"
          "                        Anzeige starten, N Abfragen, Zustand ausgeben\n";
 }
