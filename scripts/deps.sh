@@ -8,6 +8,7 @@ pegel_deps_install() {
     xvfb xauth imagemagick poppler-utils
     cups cups-bsd printer-driver-cups-pdf
     clang libclang-rt-14-dev
+    python3
   )
   local fehlend=()
   for p in "${pakete[@]}"; do

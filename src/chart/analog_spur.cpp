@@ -1,0 +1,88 @@
+#include "analog_spur.h"
+
+#include "geometrie.h"
+#include "raster.h"
+#include "skalierung.h"
+
+namespace pegel::chart {
+
+namespace {
+
+int HoechsterIndex(const std::vector<double>& werte) { return static_cast<int>(werte.size()) - 1; }
+
+}  // namespace
+
+void AnalogRollend(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
+                   std::vector<double>& werte) {
+  const int n = HoechsterIndex(werte);
+  const Raster r = SlotRaster(s, n);
+  const bool warnTest = !(-0.001 <= a.UpWarn && a.UpWarn <= 0.001);
+  c.StiftBreite(4);
+  bool erster = true;
+  for (int j = 0; j <= n; ++j) {
+    double& v = werte[static_cast<std::size_t>(j)];
+    if (v == NoValue) continue;
+    bool alarm = false;
+    if (s.Skalierung == 2) {
+      if (v < a.MinSkal) {
+        v = a.MinSkal;
+        alarm = true;
+      } else if (v > a.MaxSkal) {
+        v = a.MaxSkal;
+        alarm = true;
+      }
+    }
+    const std::int32_t x = r.X(j);
+    const std::int32_t y = WertY(v, st.Faktor, s.Nulllinie);
+    c.StiftFarbe(a.Kurvenfarbe);
+    c.MoveTo(x, y);
+    if (warnTest && (v >= a.UpWarn || v <= a.LoWarn)) alarm = true;
+    if (alarm) c.StiftFarbe(a.Warnfarbe);
+    if (j == 0 || erster) {
+      c.LineTo(Plus(x, 1), Plus(y, 1));
+      erster = false;
+    } else {
+      c.LineTo(st.LetztX, st.LetztY);
+    }
+    st.LetztX = x;
+    st.LetztY = y;
+  }
+}
+
+void AnalogCursor(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
+                  const std::vector<double>& werte, int schreibposition) {
+  const int n = HoechsterIndex(werte);
+  const Raster r = SlotRaster(s, n);
+  c.StiftBreite(4);
+  c.StiftFarbe(a.Kurvenfarbe);
+  for (int j = 0; j <= n; ++j) {
+    const double v = werte[static_cast<std::size_t>(j)];
+    if (v == NoValue) {
+      st.LetztX = KeinPunkt;
+      continue;
+    }
+    const std::int32_t x = r.X(j);
+    const std::int32_t y = WertY(v, st.Faktor, s.Nulllinie);
+    c.MoveTo(x, y);
+    if (j == 0 || j == schreibposition + 1) {
+      c.LineTo(Plus(x, 1), Plus(y, 1));
+    } else if (st.LetztX != KeinPunkt) {
+      c.LineTo(st.LetztX, st.LetztY);
+    }
+    st.LetztX = x;
+    st.LetztY = y;
+  }
+}
+
+void CursorLinie(Canvas& c, const TStreifen& s, int n, int schreibposition, Farbe kurvenfarbe) {
+  if (n < 1 || schreibposition < 0 || schreibposition >= n) return;
+  const Raster r = SlotRaster(s, n);
+  const std::int32_t x = r.X(schreibposition + 0.5);
+  c.StiftFarbe(Rot);
+  c.StiftBreite(2);
+  c.MoveTo(x, Tiefe(Plus(s.P1.d, 10)));
+  c.LineTo(x, Tiefe(Minus(s.P2.d, 10)));
+  c.StiftFarbe(kurvenfarbe);
+}
+
+}  // namespace pegel::chart

@@ -1,0 +1,73 @@
+#include "kopf_fuss.h"
+
+#include <cmath>
+#include <optional>
+
+#include "cp1252.h"
+#include "geometrie.h"
+#include "text_format.h"
+
+namespace pegel::chart {
+
+namespace {
+
+// The sum of text 5 in the display unit; empty when it cannot be shown.
+std::optional<std::string> SummenText(const ChartAnzeige& a) {
+  const auto summe = ZahlLesen(a.Statistiktexte[5]);
+  if (!summe || a.GrafikSumTeiler == 0) return std::nullopt;
+  const double wert = *summe / a.GrafikSumTeiler;
+  if (!std::isfinite(wert)) return std::nullopt;
+  return FestFormat(wert, 12, 2) + " " + a.GrafikSumEinheit;
+}
+
+}  // namespace
+
+void Fusszeile(Canvas& c, const SchriftTabelle& f, Logbuch& log, std::int32_t pw, std::int32_t ph,
+               std::int32_t fuellTiefe, std::int32_t x1, const std::string& text1, std::int32_t x2,
+               const std::string& text2) {
+  c.PinselFarbe(Weiss);
+  c.FuellRechteck(100, Tiefe(fuellTiefe), Minus(pw, 100), Tiefe(ph));
+  const std::int32_t y = Tiefe(Minus(ph, 100));
+  New_TextAusgabe(c, f, log, x1, text1, 0, Schwarz, 6, y);
+  New_TextAusgabe(c, f, log, x2, text2, 0, Schwarz, 6, y);
+}
+
+std::string IntervallText(std::int32_t zahl, bool minuten) {
+  return Ansi("Meßintervall : ") + GanzText(zahl) + (minuten ? " Minute(n)" : " Sekunde(n)");
+}
+
+void Titel(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+           const ChartAnzeige& a) {
+  New_TextAusgabe(c, f, log, Plus(s.P1.x, 50), a.Name + " [" + a.Einheit + "]", 0, Schwarz, 4,
+                  Tiefe(s.P1.d));
+}
+
+void LiveKopf(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+              const ChartAnzeige& a, std::int32_t textrand) {
+  c.PinselFarbe(Weiss);
+  c.FuellRechteck(Plus(s.P1.x, 4), Tiefe(Minus(s.P1.d, 40)), Minus(s.P2.x, 4),
+                  Tiefe(Minus(s.P1.d, 4)));
+  const std::int32_t xs = Plus(Plus(s.P1.x, 50), textrand);
+  const std::int32_t y = Tiefe(s.P1.d);
+  auto text = [&](std::int32_t dx, const std::string& t) {
+    New_TextAusgabe(c, f, log, Plus(xs, dx), t, 0, Blau, 3, y);
+  };
+  const auto& st = a.Statistiktexte;
+  if (s.Typ == 2) {
+    if (a.GrafikSumEinheit != "h") {
+      if (auto summe = SummenText(a)) text(400, "Summe : " + *summe);
+    } else {
+      text(400, "Betriebszeit heute : " + st[4] + " h");
+    }
+    return;
+  }
+  text(400, "Min.=" + st[2]);
+  text(700, "Max.=" + st[3]);
+  text(1000, "Mit.=" + st[1]);
+  if (st[5] != "n.v.") {
+    if (auto summe = SummenText(a)) text(1400, "Summe = " + *summe);
+  }
+  text(1800, "Wert = " + a.Werttext);
+}
+
+}  // namespace pegel::chart

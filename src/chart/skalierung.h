@@ -1,0 +1,35 @@
+// Scaling of an analog chart, its zero line and its scale marks.
+#pragma once
+
+#include <cstdint>
+
+#include "canvas.h"
+#include "logbuch.h"
+#include "schriften.h"
+#include "seite.h"
+
+namespace pegel::chart {
+
+// Computes Faktor (0.1 mm per value unit, into `st`) and the depth of the value 0 (into
+// s.Nulllinie) from st.Minimum/Maximum and the mode s.Skalierung (0 from zero, 1 from the
+// minimum, 2 the user scale minSkal..maxSkal). A flat range moves Minimum or Maximum in
+// `st` (positive: 0..v, zero: 0..1, negative: v..0). Returns the range R including the
+// 10 % margin. Throws GeometrieFehler when a depth does not fit Int32.
+double Skalieren(TStreifen& s, TGrafikstatistik& st, double minSkal, double maxSkal);
+
+// Logical y of value v: round(v * faktor - nulllinie). Throws GeometrieFehler.
+std::int32_t WertY(double v, double faktor, std::int32_t nulllinie);
+
+// The green zero line across the strip, from xLinks to P2.x, when Nulllinie lies strictly
+// inside the strip; with `mitText` the label "0.0" left of the strip. Leaves the pen green
+// with width `breite`; returns whether it drew. Throws GeometrieFehler.
+bool NulllinieZeichnen(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+                       std::int32_t xLinks, int breite, bool mitText);
+
+// Blue ticks at the right frame edge for the top value `oben` and, when the two are more
+// than 10 mm apart, the bottom value `unten`; with `mitText` their values (fixed, 5
+// digits, 2 decimals) right of the tick. Throws GeometrieFehler.
+void SkalenMarken(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+                  double faktor, double oben, double unten, bool mitText);
+
+}  // namespace pegel::chart

@@ -1,0 +1,32 @@
+// The time axes under a chart strip: slot numbers along the rolling buffer, or the time
+// labels of a fixed time window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "canvas.h"
+#include "logbuch.h"
+#include "schriften.h"
+#include "seite.h"
+
+namespace pegel::chart {
+
+// Rolling buffer of slots 0..n: L = min(n, 24) label intervals, labels 1 .. n + 1 (one
+// decimal when the step n / L is fractional), ticks with the current pen. Draws nothing
+// for n < 1. Throws GeometrieFehler.
+void RollendeZeitachse(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s, int n);
+
+// Fixed time window: label k at slot trunc(k * punkteProLabel), until the labels run out.
+// With `letzterAmEnde` the last slot n always takes the next label (live page); the
+// history page passes false. A slot whose label fails is skipped. Draws nothing for n < 1.
+void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s, int n,
+                    const std::vector<std::string>& labels, double punkteProLabel,
+                    bool letzterAmEnde);
+
+// Fills seite.Zeitlabels (at their present count) with the time texts of the fixed window
+// from FestAnfang on, one per trunc(k * PunkteProLabel) of `puffer` slots, LabelMinuten
+// apart, and sets FestEnd to the last label's time. Without labels FestEnd = FestAnfang.
+void InitTimeSkale(ChartSeite& seite, int puffer);
+
+}  // namespace pegel::chart

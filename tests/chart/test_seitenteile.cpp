@@ -1,0 +1,218 @@
+// The pieces of a chart page: layout, statistics, scaling, fonts, text output, the fixed
+// window's labels and the page fit.
+#include <gtest/gtest.h>
+
+#include "aufzeichnung.h"
+#include "blatt_anpassen.h"
+#include "cp1252.h"
+#include "geometrie.h"
+#include "layout.h"
+#include "schriften.h"
+#include "skalierung.h"
+#include "statistik.h"
+#include "test_dienste.h"
+#include "zeitachse.h"
+
+namespace pegel::chart {
+namespace {
+
+using test::Aufruf;
+using test::AufzeichnendeCanvas;
+
+std::array<TStreifen, MaxGrafiken + 1> Typen(const std::vector<int>& typen) {
+  std::array<TStreifen, MaxGrafiken + 1> s{};
+  for (std::size_t i = 0; i < typen.size(); ++i) s.at(i + 1).Typ = typen[i];
+  return s;
+}
+
+TEST(Layout, NeunAnalogeStreifenAufA4Quer) {
+  auto s = Typen(std::vector<int>(9, 1));
+  EXPECT_EQ(SeitenLayout(s, 9, 2970, 2100), 111);
+  EXPECT_EQ(s[1].P1.x, 100);
+  EXPECT_EQ(s[1].P1.d, 100);
+  EXPECT_EQ(s[1].P2.x, 2770);
+  EXPECT_EQ(s[1].P2.d, 211);
+  EXPECT_EQ(s[2].P1.d, 311);
+  EXPECT_EQ(s[9].P1.d, 1788);
+  EXPECT_EQ(s[9].P2.d, 1899);  // the lowest 20 mm stay free for the footer
+}
+
+TEST(Layout, DigitaleStreifenSindZehnMillimeterHoch) {
+  auto gemischt = Typen({1, 2, 1});
+  EXPECT_EQ(SeitenLayout(gemischt, 3, 2840, 1990), 695);
+  EXPECT_EQ(gemischt[2].P2.d - gemischt[2].P1.d, 100);
+  EXPECT_EQ(gemischt[3].P1.d, gemischt[2].P2.d + 100);
+  EXPECT_EQ(gemischt[3].P2.d - gemischt[3].P1.d, 695);
+
+  auto digital = Typen({2, 2, 2});
+  EXPECT_EQ(SeitenLayout(digital, 3, 2970, 2100), 1300 / 3);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(digital[i].P2.d - digital[i].P1.d, 100);
+  EXPECT_EQ(digital[3].P1.d, 500);
+}
+
+TEST(Statistik, ZaehltNurGueltigeWerte) {
+  TGrafikstatistik st;
+  Statistik(st, {3, NoValue, -2, 7, 100}, 3);  // the last entry lies beyond the index
+  EXPECT_EQ(st.Anzahl, 3);
+  EXPECT_EQ(st.Minimum, -2);
+  EXPECT_EQ(st.Maximum, 7);
+  Statistik(st, {50000, 60000}, 1);  // beyond the start values
+  EXPECT_EQ(st.Minimum, 50000);
+  Statistik(st, {-20000, -30000}, 1);
+  EXPECT_EQ(st.Maximum, -20000);
+  Statistik(st, {NoValue, NoValue}, 1);
+  EXPECT_EQ(st.Anzahl, 0);
+  EXPECT_EQ(st.Minimum, 30000.0);
+  EXPECT_EQ(st.Maximum, -9999.0);
+}
+
+struct SkalaFall {
+  const char* name;
+  int modus;
+  double min, max;
+  double minSkal, maxSkal;
+  double neuMin, neuMax;  // Minimum/Maximum after the flat-trace rule
+  double r;
+  std::int32_t nulllinie;
+};
+
+class Skalierung : public ::testing::TestWithParam<SkalaFall> {};
+
+TEST_P(Skalierung, BereichFaktorUndNulllinie) {
+  const SkalaFall& f = GetParam();
+  TStreifen s;
+  s.Skalierung = f.modus;
+  s.P1 = {100, 100};
+  s.P2 = {2770, 211};
+  TGrafikstatistik st;
+  st.Minimum = f.min;
+  st.Maximum = f.max;
+  EXPECT_DOUBLE_EQ(Skalieren(s, st, f.minSkal, f.maxSkal), f.r);
+  EXPECT_EQ(st.Minimum, f.neuMin);
+  EXPECT_EQ(st.Maximum, f.neuMax);
+  EXPECT_DOUBLE_EQ(st.Faktor, 111 / f.r);
+  EXPECT_EQ(s.Nulllinie, f.nulllinie);
+}
+
+// Strip depth 100..211. The base value lies 6 units (5 % of 111) above the bottom.
+INSTANTIATE_TEST_SUITE_P(Faelle, Skalierung,
+                         ::testing::Values(
+                             // A flat trace: positive 0..v, zero 0..1, negative v..0.
+                             SkalaFall{"FlachPositiv", 0, 5, 5, 0, 0, 0, 5, 5.5, 205},
+                             SkalaFall{"FlachNull", 0, 0, 0, 0, 0, 0, 1, 1.1, 205},
+                             SkalaFall{"FlachNegativ", 0, -3, -3, 0, 0, -3, 0, 3.3, 104},
+                             // Mode 0 with positive values starts at zero, mode 1 at the minimum.
+                             SkalaFall{"VonNull", 0, 10, 20, 0, 0, 10, 20, 22, 205},
+                             SkalaFall{"VomMinimum", 1, 10, 20, 0, 0, 10, 20, 11, 306},
+                             SkalaFall{"Benutzer", 2, 10, 20, 0, 100, 10, 20, 110, 205},
+                             SkalaFall{"BenutzerNegativ", 2, -5, 5, -50, 50, -5, 5, 110, 155}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Geometrie, UnplatzierbareWerteWerfen) {
+  EXPECT_THROW(WertY(1e300, 1.0, 0), GeometrieFehler);
+  EXPECT_THROW(Rund(std::nan("")), GeometrieFehler);
+  EXPECT_EQ(Rund(2.5), 2);  // ties to even
+  EXPECT_EQ(Rund(-3.5), -4);
+}
+
+struct SchriftUmgebung {
+  pegel::test::Umgebung u;
+  SchriftTabelle f{u.log};
+  AufzeichnendeCanvas c;
+  SchriftUmgebung() { f.SeitenSchriftenErzeugen(); }
+};
+
+TEST(Schriften, FlagsUndElfVersuche) {
+  SchriftUmgebung t;
+  EXPECT_FALSE(t.f.CreateMyScreenFont(3, 0, 50));  // used
+  EXPECT_FALSE(t.f.CreateMyScreenFont(11, 0, 50));
+  EXPECT_TRUE(t.f.CreateMyScreenFont(8, SchriftDuenn | SchriftFett | SchriftKursiv, 50));
+  EXPECT_EQ(t.f.Slot(8)->gewicht, 700);  // bold wins over thin
+  EXPECT_TRUE(t.f.Slot(8)->kursiv);
+
+  int versuche = 0;
+  t.f.ErzeugerSetzen([&](const Schrift&) { return ++versuche == 11; });
+  EXPECT_TRUE(t.f.CreateMyScreenFont(9, 0, 36));
+  versuche = -100;
+  EXPECT_FALSE(t.f.CreateMyScreenFont(10, 0, 36));
+  EXPECT_EQ(versuche, -89);
+  EXPECT_EQ(t.u.Log(), std::vector<std::string>{"Font(10) wurde nicht erzeugt !"});
+  EXPECT_EQ(t.f.Slot(10), nullptr);
+}
+
+TEST(TextAusgabe, JederFehlschlagMeldetSeineNummer) {
+  SchriftUmgebung t;
+  EXPECT_FALSE(New_TextAusgabe(t.c, t.f, t.u.log, 0, "x", 0, -1, 1, 0));
+  EXPECT_FALSE(New_TextAusgabe(t.c, t.f, t.u.log, 0, "x", 0, Schwarz, 8, 0));
+  t.c.textFehler = true;
+  EXPECT_FALSE(New_TextAusgabe(t.c, t.f, t.u.log, 0, "x", 0, Blau, 1, 0));
+  EXPECT_EQ(t.c.schrift(), nullptr);
+  EXPECT_EQ(t.u.Log(),
+            (std::vector<std::string>{"Fehler 1 in New_Textausgabe", "Fehler 2 in New_Textausgabe",
+                                      "Fehler 3 in New_Textausgabe"}));
+  EXPECT_TRUE(t.c.aufrufe.empty());
+}
+
+TEST(Zeitfenster, InitTimeSkaleUndAchse) {
+  ChartSeite s;
+  s.Zeitlabels.assign(13, "");
+  s.PunkteProLabel = 40;
+  s.FestAnfang = 0.25;
+  s.LabelMinuten = 120;
+  InitTimeSkale(s, 480);
+  EXPECT_EQ(s.Zeitlabels[0], "06:00:00");
+  EXPECT_EQ(s.Zeitlabels[1], "08:00:00");
+  EXPECT_EQ(s.Zeitlabels[11], "04:00:00");
+  EXPECT_EQ(s.Zeitlabels[12], "06:00:00");  // the end of the window, a day later
+  EXPECT_DOUBLE_EQ(s.FestEnd, 1.25);
+
+  SchriftUmgebung t;
+  TStreifen st;
+  st.P1 = {100, 100};
+  st.P2 = {2770, 1900};
+  LabelZeitachse(t.c, t.f, t.u.log, st, 479, s.Zeitlabels, s.PunkteProLabel, true);
+  const auto texte = t.c.Alle(Aufruf::Text);
+  ASSERT_EQ(texte.size(), 13u);
+  EXPECT_EQ(texte[1].x1, Rund(40 * 2570.0 / 479 + 150));
+  EXPECT_EQ(texte[12].x1, 2720);  // the last label sits at the last slot
+  EXPECT_EQ(texte[12].y1, -1950);
+
+  AufzeichnendeCanvas ohne;
+  LabelZeitachse(ohne, t.f, t.u.log, st, 479, s.Zeitlabels, s.PunkteProLabel, false);
+  EXPECT_EQ(ohne.Alle(Aufruf::Text).size(), 12u);
+  AufzeichnendeCanvas leer;
+  LabelZeitachse(leer, t.f, t.u.log, st, 479, {}, 40, true);
+  EXPECT_TRUE(leer.aufrufe.empty());
+}
+
+class TestFlaeche : public Flaeche {
+ public:
+  std::pair<int, int> innen{1000, 700};
+  bool platzierbar = true;
+  BlattMasse platz;
+  int abbildungen = 0;
+  std::pair<int, int> Innengroesse() override { return innen; }
+  bool Platzieren(int l, int o, int b, int h) override {
+    platz = {l, o, b, h};
+    return platzierbar;
+  }
+  bool Abbilden(int, int, std::int32_t pw, std::int32_t ph) override {
+    abbildungen += pw == 2970 && ph == 2100;
+    return true;
+  }
+};
+
+TEST(BlattAnpassen, FehlerWerdenProtokolliert) {
+  pegel::test::Umgebung u;
+  TestFlaeche f;
+  f.platzierbar = false;
+  BlattAnpassen(f, 297, 210, u.log);
+  EXPECT_EQ(f.abbildungen, 1);  // placing failed, the mapping is still set
+  f.innen = {1000, 30};
+  BlattAnpassen(f, 297, 210, u.log);
+  EXPECT_EQ(u.Log(), (std::vector<std::string>{"TFo_Tagesgrafik.BlattHistAnpassen : Fehler-2",
+                                               "TFo_Tagesgrafik.BlattHistAnpassen : Fehler-1"}));
+}
+
+}  // namespace
+}  // namespace pegel::chart

@@ -1,0 +1,147 @@
+// Pages written as PDF and PNG through the QPainter canvas.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <cmath>
+#include <cstdio>
+#include <regex>
+
+#include "cp1252.h"
+#include "qt_canvas.h"
+#include "refresh_ausgabe.h"
+#include "schriften.h"
+#include "seiten_datei.h"
+#include "test_dienste.h"
+
+namespace pegel {
+namespace {
+
+using chart::Rgb;
+
+// Two analog strips (one with warnings and a zero crossing, one user-scaled) and two
+// digital ones, 120 slots each.
+chart::ChartSeite Beispielseite() {
+  chart::ChartSeite s;
+  s.Seitenbreite = 297;
+  s.Seitenhoehe = 210;
+  s.Anzahl = 4;
+  s.IntervallZahl = 1;
+  s.IntervallMinuten = true;
+  const int n = 119;
+  const int typen[] = {1, 2, 1, 2};
+  const char* namen[] = {"Pegel Einlauf", "Pumpe 1", "Zufluss", "Pumpe 2"};
+  const char* einheiten[] = {"m", "ein/aus", "m³/h", "ein/aus"};
+  for (int i = 1; i <= 4; ++i) {
+    s.Streifen[i].Typ = typen[i - 1];
+    std::vector<double> w(n + 1);
+    for (int j = 0; j <= n; ++j) {
+      const double t = j / 10.0;
+      const double werte[] = {1.2 * std::sin(t / 2.0) + 0.4, std::fmod(t, 4.0) < 1.5 ? 1.0 : 0.0,
+                              40 + 25 * std::sin(t / 3.0) + 8 * std::cos(t * 1.7),
+                              static_cast<double>((j / 17) % 2)};
+      w[j] = werte[i - 1];
+    }
+    w[30] = NoValue;
+    s.Grafikspeicher.push_back(w);
+    chart::ChartAnzeige& a = s.Anzeige[i];
+    a.Name = namen[i - 1];
+    a.Einheit = Ansi(einheiten[i - 1]);
+    a.Statistiktexte = {"", "0,41", "-0,80", "1,60", "3,25", "1234,5", "", "", ""};
+    a.Werttext = "0,73";
+    a.GrafikSumEinheit = i == 2 ? "h" : "m3";
+    a.GrafikSumTeiler = 1;
+    a.UpWarn = i == 1 ? 1.3 : 0;
+    a.LoWarn = i == 1 ? -0.6 : 0;
+    a.MinSkal = 20;
+    a.MaxSkal = 60;
+    a.Kurvenfarbe = i == 1 ? Rgb(0, 0, 160) : Rgb(0, 110, 0);
+    a.Warnfarbe = Rgb(230, 0, 0);
+  }
+  s.Streifen[3].Skalierung = 2;
+  return s;
+}
+
+struct Qt : ::testing::Test {
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance() == nullptr) app = new QGuiApplication(argc, argv);
+  }
+  static inline QGuiApplication* app = nullptr;
+
+  test::Umgebung u;
+  chart::SchriftTabelle f{u.log};
+  void SetUp() override { f.SeitenSchriftenErzeugen(); }
+
+  ui::SeitenZeichner Zeichner(chart::ChartSeite& s, bool& fertig) {
+    return [&](chart::Canvas& c) {
+      chart::SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, {}};
+      fertig = chart::RefreshAusgabe(s, c, f, umfeld, true, false);
+    };
+  }
+};
+
+std::string Befehl(const std::string& cmd) {
+  std::string aus;
+  if (FILE* p = popen(cmd.c_str(), "r")) {
+    char puffer[512];
+    while (fgets(puffer, sizeof puffer, p)) aus += puffer;
+    pclose(p);
+  }
+  return aus;
+}
+
+TEST_F(Qt, PdfHatEineSeiteInSeitengroesse) {
+  chart::ChartSeite s = Beispielseite();
+  const auto datei = u.verz / "seite.pdf";
+  ASSERT_TRUE(ui::ChartSeiteSchreiben(s, datei, ui::DateiArt::Pdf, 0, u.log, u.uhr));
+  bool fertig = false;
+  const std::string pdf = test::DateiLesen(datei);
+  ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
+  // 297 x 210 mm in points.
+  std::smatch m;
+  ASSERT_TRUE(
+      std::regex_search(pdf, m, std::regex(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+))")));
+  EXPECT_NEAR(std::stod(m[1]), 297 / 25.4 * 72, 0.5);
+  EXPECT_NEAR(std::stod(m[2]), 210 / 25.4 * 72, 0.5);
+  const std::string info = Befehl("pdfinfo '" + datei.string() + "' 2>/dev/null");
+  if (!info.empty()) {
+    EXPECT_TRUE(std::regex_search(info, std::regex(R"(Pages:\s+1\n)"))) << info;
+    std::smatch g;
+    ASSERT_TRUE(std::regex_search(info, g, std::regex(R"(Page size:\s+([\d.]+) x ([\d.]+))")));
+    EXPECT_NEAR(std::stod(g[1]), 841.89, 0.6);
+    EXPECT_NEAR(std::stod(g[2]), 595.28, 0.6);
+  }
+  EXPECT_FALSE(ui::SeiteAlsPdf(u.verz / "nein.pdf", 0, 210, Zeichner(s, fertig)));
+  EXPECT_FALSE(ui::SeiteAlsPdf(u.verz / "fehlt" / "x.pdf", 297, 210, Zeichner(s, fertig)));
+}
+
+TEST_F(Qt, PngInMillimeternUndAufrecht) {
+  chart::ChartSeite s = Beispielseite();
+  bool fertig = false;
+  const std::filesystem::path datei = PEGEL_BEISPIEL_PNG;
+  ASSERT_TRUE(ui::SeiteAlsPng(datei, 297, 210, 150, Zeichner(s, fertig)));
+  EXPECT_TRUE(fertig);
+  QImage bild(QString::fromStdString(datei.string()));
+  ASSERT_FALSE(bild.isNull());
+  EXPECT_EQ(bild.width(), 1754);
+  EXPECT_EQ(bild.height(), 1240);
+  // 0.1 mm at 150 dpi is 150 / 254 px: the frame of chart 1 starts at 10 mm.
+  const int rand = static_cast<int>(std::lround(100 * 150 / 254.0));
+  EXPECT_EQ(bild.pixelColor(rand + 40, rand), QColor(0, 0, 255));
+  EXPECT_EQ(bild.pixelColor(rand + 40, rand - 6), QColor(255, 255, 255));
+  // The title stands above the frame, not mirrored below it: ink in the 4 mm above.
+  int tinte = 0;
+  for (int y = rand - 24; y < rand - 2; ++y) {
+    for (int x = rand + 30; x < rand + 200; ++x) tinte += bild.pixelColor(x, y).black() > 128;
+  }
+  EXPECT_GT(tinte, 100);
+  EXPECT_FALSE(ui::SeiteAlsPng(u.verz / "x.png", 297, 210, 0, Zeichner(s, fertig)));
+}
+
+}  // namespace
+}  // namespace pegel
