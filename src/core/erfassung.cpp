@@ -216,15 +216,16 @@ bool Erfassung::Eintragen(std::istream& ein) {
   letzteFelder_ = 0;
   while (leser.Naechste(z)) {
     try {
+      // Fields are short: a plain scan beats a library search per field.
       int feld = 0;
-      std::size_t anfang = 0;
-      while (true) {
-        const std::size_t ende = z.find(';', anfang);
-        FeldEintragen(z.substr(anfang, ende == std::string_view::npos ? z.npos : ende - anfang),
-                      feld);
-        ++feld;
-        if (ende == std::string_view::npos) break;
-        anfang = ende + 1;
+      const char* anfang = z.data();
+      const char* const ende = anfang + z.size();
+      for (const char* p = anfang;; ++p) {
+        if (p == ende || *p == ';') {
+          FeldEintragen(std::string_view(anfang, static_cast<std::size_t>(p - anfang)), feld++);
+          if (p == ende) break;
+          anfang = p + 1;
+        }
       }
       letzteFelder_ = feld;
     } catch (...) {

@@ -136,26 +136,23 @@ bool ZahlTeil(std::string_view& s, int maxStellen, int& wert) {
 // correctly rounded and gives the same value as the general path. Empty for any other
 // text, which then takes the general path. A day file holds millions of such numbers.
 std::optional<double> KurzeZahl(std::string_view s) {
-  std::size_t i = 0;
-  const bool negativ = s[0] == '-';
-  if (s[0] == '+' || s[0] == '-') ++i;
+  const char* p = s.data();
+  const char* const ende = p + s.size();
+  const bool negativ = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  // Digits beyond 19 would wrap the integer, but such texts are refused below anyway.
   std::uint64_t ganz = 0;
-  int ziffern = 0;
-  int nachkomma = 0;
-  bool komma = false;
-  for (; i < s.size(); ++i) {
-    const char ch = s[i];
-    if (IstZiffer(ch)) {
-      if (++ziffern > 15) return std::nullopt;
-      ganz = ganz * 10 + static_cast<std::uint64_t>(ch - '0');
-      if (komma) ++nachkomma;
-    } else if (ch == ',' && !komma) {
-      komma = true;
-    } else {
-      return std::nullopt;
-    }
+  const char* const anfang = p;
+  while (p < ende && IstZiffer(*p)) ganz = ganz * 10 + static_cast<std::uint64_t>(*p++ - '0');
+  std::ptrdiff_t ziffern = p - anfang;
+  std::ptrdiff_t nachkomma = 0;
+  if (p < ende && *p == ',') {
+    const char* const komma = ++p;
+    while (p < ende && IstZiffer(*p)) ganz = ganz * 10 + static_cast<std::uint64_t>(*p++ - '0');
+    nachkomma = p - komma;
+    ziffern += nachkomma;
   }
-  if (ziffern == 0) return std::nullopt;
+  if (p != ende || ziffern == 0 || ziffern > 15) return std::nullopt;
   static constexpr std::array<double, 16> Zehner = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   const double wert = static_cast<double>(ganz) / Zehner[static_cast<std::size_t>(nachkomma)];
@@ -286,7 +283,8 @@ std::string FestFormat(double wert, int praezision, int dezimalen) {
   }
   // Make sure there is at least one integer digit.
   if (static_cast<int>(festZiffern.size()) <= frac) {
-    festZiffern.insert(0, static_cast<std::size_t>(frac - static_cast<int>(festZiffern.size()) + 1), '0');
+    festZiffern.insert(0, static_cast<std::size_t>(frac - static_cast<int>(festZiffern.size()) + 1),
+                       '0');
   }
   if (frac > dezimalen) {
     const std::size_t behalten = festZiffern.size() - static_cast<std::size_t>(frac - dezimalen);
