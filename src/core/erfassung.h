@@ -51,14 +51,15 @@ class Erfassung {
   void AktDatLesen();
 
   // Loads today's day file into the buffer, statistics and live table through a TMX
-  // copy. Never throws.
+  // copy. The copy and the removal of today's sample file happen under the lock file, so
+  // that no line of the collector falls between them. Never throws.
   void AlteTagesdatenLesen();
 
   // Start resets the line count and tells whether the viewer runs, so that a pass that
   // was running when the viewer stopped does not switch TimerSample on again.
   void ViewerLaeuft(bool laeuft) { laeuft_ = laeuft; }
   void ZeilenZuruecksetzen() { zeilen_ = 0; }
-  // Sample lines entered (time fields seen) since the last reset.
+  // Sample lines whose time was entered since the last reset.
   std::int64_t ZeilenGesamt() const { return zeilen_; }
 
  private:
