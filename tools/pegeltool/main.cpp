@@ -11,7 +11,9 @@ namespace {
 void Hilfe(std::ostream& out) {
   out << "Aufruf: pegeltool KOMMANDO ...\n"
          "  config DIR [--json]   Konfiguration der Anlage DIR laden und anzeigen\n"
-         "  day DIR JJJJMMTT [--rows A:B] [--json]   gespeicherten Tag zusammenfassen\n";
+         "  day DIR JJJJMMTT [--rows A:B] [--json]   gespeicherten Tag zusammenfassen\n"
+         "  poll DIR [--passes N] [--every MS] [--json]\n"
+         "                        Anzeige starten, N Abfragen, Zustand ausgeben\n";
 }
 
 }  // namespace
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
   try {
     if (kommando == "config") return pegeltool::KommandoConfig(args);
     if (kommando == "day") return pegeltool::KommandoDay(args);
+    if (kommando == "poll") return pegeltool::KommandoPoll(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";
     return 1;
