@@ -11,6 +11,7 @@
 #include "puffer.h"
 #include "tagesdateien.h"
 #include "text_format.h"
+#include "zeilen_leser.h"
 
 namespace pegel {
 namespace fs = std::filesystem;
@@ -25,6 +26,22 @@ constexpr const char* NeuesteZeile = ">>>>>>>>>>";
 Erfassung::Erfassung(PegelStatus& s, Dienste& d, LiveTabelle& tabelle, Fenster& fenster,
                      Tageswechsel& tageswechsel)
     : s_(s), d_(d), tabelle_(tabelle), fenster_(fenster), tageswechsel_(tageswechsel) {}
+
+void Erfassung::NachDemDurchlauf() {
+  // Each step on its own: an observer that fails must not keep the others from running.
+  try {
+    EchtdatenFreigeben();
+  } catch (...) {
+  }
+  try {
+    if (laeuft_) fenster_.Setzen(&FensterZustand::TimerSample, true);
+  } catch (...) {
+  }
+  try {
+    tabelle_.Benachrichtigen();
+  } catch (...) {
+  }
+}
 
 void Erfassung::EchtdatenFreigeben() {
   if (s_.PufferZeiger >= 5) fenster_.Setzen(&FensterZustand::btEchtdatenZeigen, true);
@@ -43,11 +60,10 @@ bool Erfassung::LockAbwarten() {
   return true;
 }
 
-bool Erfassung::LockNehmen() {
+void Erfassung::LockNehmen() {
   // Only the existence counts; a failure to create it is ignored as the collector's
   // side of the protocol does not depend on it.
   std::ofstream(s_.ProgDir / LockDateiName, std::ios::binary | std::ios::trunc);
-  return true;
 }
 
 bool Erfassung::Umbenennen(const fs::path& von, fs::path& nach, int& fehlversuche) {
@@ -111,16 +127,16 @@ void Erfassung::TimerSampleTimer() {
       return;
     }
     LockNehmen();
-    s_.Lesen_Fertig = false;
-    fenster_.Setzen(&FensterZustand::TimerSample, false);
+    // From here on the pass ends the same way however it ends: the collector must never
+    // find our lock left behind, and the next tick must poll again.
     AmEnde ende([this] {
       std::error_code e;
       fs::remove(s_.ProgDir / LockDateiName, e);
-      EchtdatenFreigeben();
       s_.Lesen_Fertig = true;
-      if (laeuft_) fenster_.Setzen(&FensterZustand::TimerSample, true);
-      tabelle_.Benachrichtigen();
+      NachDemDurchlauf();
     });
+    s_.Lesen_Fertig = false;
+    fenster_.Setzen(&FensterZustand::TimerSample, false);
     try {
       if (std::trunc(s_.LetzterLauf) != std::trunc(s_.Heute) && !s_.AlteDaten) Tageswechseln();
       s_.AlteDaten = false;
@@ -166,6 +182,7 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
       AmEnde zeit([this, vorher] {
         // lbLesen shows the newest time; it is only seen once the pass lets the window
         // paint, so it is set once instead of once per line.
+        StatistikZeilenSchreiben();
         if (zeilen_ != vorher) fenster_.LesenText(s_.LetzteZeit);
       });
       std::ifstream ein(temp, std::ios::binary);
@@ -179,6 +196,8 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
         d_.log.LogAll("Fo_Main : Kann Datei " + temp.string() + Ansi(" nicht löschen !"));
       }
     }
+    // A file without lines says nothing about the columns; the header stays as read.
+    if (letzteFelder_ == 0) return;
     const std::int32_t spaltenzahl = letzteFelder_ - 2;
     s_.Spaltenzahl = spaltenzahl;
     if (spaltenzahl > 0 && spaltenzahl != s_.TagKopf.Itemcount) {
@@ -192,33 +211,48 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
 }
 
 bool Erfassung::Eintragen(std::istream& ein) {
-  std::string zeile;
-  letzteFelder_ = 1;  // an empty file counts like an empty last line
-  while (true) {
-    if (!std::getline(ein, zeile)) {
-      if (ein.bad()) {
-        d_.log.LogAll("Fo_Main : Fehler beim Lesen (2)");
-        return false;
-      }
-      return true;
-    }
-    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+  ZeilenLeser leser(ein);
+  std::string_view z;
+  letzteFelder_ = 0;
+  while (leser.Naechste(z)) {
     try {
-      const std::string_view z(zeile);
+      // Fields are short: a plain scan beats a library search per field.
       int feld = 0;
-      std::size_t anfang = 0;
-      while (true) {
-        const std::size_t ende = z.find(';', anfang);
-        FeldEintragen(z.substr(anfang, ende == std::string_view::npos ? z.npos : ende - anfang),
-                      feld);
-        ++feld;
-        if (ende == std::string_view::npos) break;
-        anfang = ende + 1;
+      const char* anfang = z.data();
+      const char* const ende = anfang + z.size();
+      for (const char* p = anfang;; ++p) {
+        if (p == ende || *p == ';') {
+          FeldEintragen(std::string_view(anfang, static_cast<std::size_t>(p - anfang)), feld++);
+          if (p == ende) break;
+          anfang = p + 1;
+        }
       }
       letzteFelder_ = feld;
     } catch (...) {
       d_.log.LogAll("Fo_Main : Fehler 3b");
       return false;
+    }
+  }
+  if (leser.Fehler()) {
+    d_.log.LogAll("Fo_Main : Fehler beim Lesen (2)");
+    return false;
+  }
+  return true;
+}
+
+void Erfassung::StatistikZeilenSchreiben() {
+  for (std::size_t n = 1; n < offen_.size(); ++n) {
+    if (!offen_[n]) continue;
+    offen_[n] = false;
+    try {
+      const ItemGrenzen& w = s_.ItemWerte.at(n);
+      const int spalte = static_cast<int>(n);
+      tabelle_.Zahl(spalte, 1, w.Mittelwert, 2);
+      tabelle_.Zahl(spalte, 2, w.Minimum, 2);
+      tabelle_.Zahl(spalte, 3, w.Maximum, 2);
+      tabelle_.Zahl(spalte, 4, w.Anzahl, s_.Grafiktyp.at(n) == 1 ? 0 : 3);
+    } catch (...) {
+      d_.log.LogAll("Fo_Main : Exception (2)");
     }
   }
 }
@@ -271,10 +305,9 @@ void Erfassung::Wert(std::string_view text) {
     }
     s_.WertPuffer.at(idx - 1).at(static_cast<std::size_t>(s_.PufferZeiger - 5)) = v;
     tabelle_.Zahl(n, s_.TabellenZeile, v, 2);
-    tabelle_.Zahl(n, 1, w.Mittelwert, 2);
-    tabelle_.Zahl(n, 2, w.Minimum, 2);
-    tabelle_.Zahl(n, 3, w.Maximum, 2);
-    tabelle_.Zahl(n, 4, w.Anzahl, analog ? 0 : 3);
+    // Rows 1..4 show the statistics after the file's last value of n; they are written
+    // once when the file is done (nothing can look at the table while lines are entered).
+    offen_[idx] = true;
   } catch (...) {
     d_.log.LogAll("Fo_Main : Exception (2)");
   }

@@ -5,6 +5,7 @@
 // Dienste::ereignisse, so other timers may run inside a pass and must check Lesen_Fertig.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <istream>
@@ -40,21 +41,25 @@ class Erfassung {
   void SampleVerarbeiten(const std::filesystem::path& datei, bool loeschen);
 
   // Enters field `i` of a sample line. Throws for a time field that is no time (the
-  // caller ends the file); a failing value field is logged and ignored.
+  // caller ends the file); a failing value field is logged and ignored. The statistics
+  // rows 1..4 of the live table follow with StatistikZeilenSchreiben (SampleVerarbeiten
+  // calls it when the file is done).
   void FeldEintragen(std::string_view text, int i);
+  void StatistikZeilenSchreiben();
 
   // Consumes AKTDAT.PGV into AktDaten, AktMax and the live table. Never throws.
   void AktDatLesen();
 
   // Loads today's day file into the buffer, statistics and live table through a TMX
-  // copy. Never throws.
+  // copy. The copy and the removal of today's sample file happen under the lock file, so
+  // that no line of the collector falls between them. Never throws.
   void AlteTagesdatenLesen();
 
   // Start resets the line count and tells whether the viewer runs, so that a pass that
   // was running when the viewer stopped does not switch TimerSample on again.
   void ViewerLaeuft(bool laeuft) { laeuft_ = laeuft; }
   void ZeilenZuruecksetzen() { zeilen_ = 0; }
-  // Sample lines entered (time fields seen) since the last reset.
+  // Sample lines whose time was entered since the last reset.
   std::int64_t ZeilenGesamt() const { return zeilen_; }
 
  private:
@@ -64,8 +69,9 @@ class Erfassung {
   void Tageswechseln();
   void AllesZuruecksetzen();
   void Wert(std::string_view text);
-  bool LockNehmen();
+  void LockNehmen();
   void EchtdatenFreigeben();
+  void NachDemDurchlauf();
 
   PegelStatus& s_;
   Dienste& d_;
@@ -74,7 +80,8 @@ class Erfassung {
   Tageswechsel& tageswechsel_;
   bool laeuft_ = true;
   std::int64_t zeilen_ = 0;
-  std::int32_t letzteFelder_ = 0;  // fields of the last line entered
+  std::int32_t letzteFelder_ = 0;           // fields of the last line entered; 0: no line
+  std::array<bool, MaxItems + 1> offen_{};  // statistics rows not yet written
 };
 
 }  // namespace pegel

@@ -1,5 +1,4 @@
 // The two other files of the polling: AKTDAT.PGV on every pass and the day file at Start.
-#include <array>
 #include <fstream>
 #include <system_error>
 
@@ -16,22 +15,11 @@ namespace {
 
 constexpr const char* NichtVerfuegbar = "n.v.";
 
-// Copies `von` into a new file `nach`, chunk by chunk. False on any error; both files
-// are closed by then.
+// Copies `von` into a new file `nach`. False on any error.
 bool Kopieren(const fs::path& von, const fs::path& nach) {
-  std::ifstream ein(von, std::ios::binary);
-  if (!ein) return false;
-  std::ofstream aus(nach, std::ios::binary | std::ios::trunc);
-  if (!aus) return false;
-  std::array<char, 1 << 16> puffer{};
-  while (ein) {
-    ein.read(puffer.data(), puffer.size());
-    const std::streamsize n = ein.gcount();
-    if (n > 0 && !aus.write(puffer.data(), n)) return false;
-  }
-  if (ein.bad()) return false;
-  aus.close();
-  return !aus.fail();
+  std::error_code ec;
+  fs::copy_file(von, nach, fs::copy_options::overwrite_existing, ec);
+  return !ec;
 }
 
 }  // namespace
@@ -119,8 +107,8 @@ void Erfassung::AlteTagesdatenLesen() {
     d_.log.LogAll("Alte Tagesdaten gelesen.");
     s_.Lesen_Fertig = false;
     AmEnde ende([this] {
-      EchtdatenFreigeben();
       s_.Lesen_Fertig = true;
+      EchtdatenFreigeben();
       tabelle_.Benachrichtigen();
     });
     AllesZuruecksetzen();

@@ -2,13 +2,15 @@
 
 #include "cp1252.h"
 #include "ini_datei.h"
+#include "puffer.h"
 
 namespace pegel {
 
 Viewer::Viewer(PegelStatus& s, Dienste& d, Tageswechsel* tageswechsel)
     : s_(s),
       d_(d),
-      erfassung_(s, d, tabelle_, fenster_, tageswechsel != nullptr ? *tageswechsel : ohneDruck_) {
+      tageswechsel_(tageswechsel != nullptr ? *tageswechsel : ohneDruck_),
+      erfassung_(s, d, tabelle_, fenster_, tageswechsel_) {
   erfassung_.ViewerLaeuft(false);
 }
 
@@ -42,6 +44,7 @@ void Viewer::Starten() {
   }
   fenster_.Setzen(&FensterZustand::TimerSample, true);
   erfassung_.TimerSampleTimer();
+  tabelle_.Benachrichtigen();  // the new shape, also when the pass found no file
 }
 
 void Viewer::Stoppen() {
@@ -74,6 +77,22 @@ bool Viewer::EchtdatenZeigen() {
   fenster_.Setzen(&FensterZustand::lbAnzeige, false);
   fenster_.Setzen(&FensterZustand::TimerStart, false);
   return true;
+}
+
+void Viewer::StatistikInitialisieren() {
+  for (std::int32_t n = 1; n <= s_.Itemcount && n <= MaxItems; ++n) {
+    StatistikZuruecksetzen(s_, n, d_.log, "Fehler bei der Puffer-Initialisierung !");
+    s_.AktMax.at(static_cast<std::size_t>(n)) = AktMaxStart;
+  }
+}
+
+void Viewer::DruckMitternacht() {
+  s_.PrintDate = d_.uhr.Jetzt();
+  try {
+    tageswechsel_.GruppeDrucken(s_, d_);
+  } catch (...) {
+    d_.log.LogAll("Fo_Main : Fehler beim Tagesdruck");
+  }
 }
 
 }  // namespace pegel

@@ -42,6 +42,13 @@ class Viewer {
   // caller then sets the fixed time window when GanzerTag and shows it); false with the
   // red hint shown and the button disabled until a pass stores a sample.
   bool EchtdatenZeigen();
+  // timerLabel's tick only switches it off again.
+  void TimerLabelTimer() { fenster_.Setzen(&FensterZustand::timerLabel, false); }
+  // Menu "Statistik initialisieren": every parameter's statistics and buffer row reset and
+  // AktMax := -1; a failing parameter is logged and the others go on.
+  void StatistikInitialisieren();
+  // Menu "Druck Mitternacht": the daily group print at once, from today's files.
+  void DruckMitternacht();
   // A changed buffer length was saved: no Start for the rest of the run.
   void StartSperren() { fenster_.Setzen(&FensterZustand::btStarten, false); }
   // The main window may close only while stopped.
@@ -52,6 +59,7 @@ class Viewer {
   PegelStatus& s_;
   Dienste& d_;
   Tageswechsel ohneDruck_;
+  Tageswechsel& tageswechsel_;
   LiveTabelle tabelle_;
   Fenster fenster_;
   Erfassung erfassung_;

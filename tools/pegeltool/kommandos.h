@@ -11,5 +11,6 @@ int KommandoConfig(const std::vector<std::string>& args);
 
 // day DIR YYYYMMDD [--rows A:B] [--json]: summary of a stored day.
 int KommandoDay(const std::vector<std::string>& args);
+int KommandoPoll(const std::vector<std::string>& args);
 
 }  // namespace pegeltool

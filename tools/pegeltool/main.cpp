@@ -10,8 +10,12 @@ namespace {
 
 void Hilfe(std::ostream& out) {
   out << "Aufruf: pegeltool KOMMANDO ...\n"
-         "  config VERZ [--json]                       Konfiguration der Anlage VERZ laden\n"
-         "  day VERZ JJJJMMTT [--rows A:B] [--json]   Zusammenfassung eines gespeicherten Tages\n";
+         "  config VERZ [--json]                          Konfiguration der Anlage VERZ laden
+"
+         "  day VERZ JJJJMMTT [--rows A:B] [--json]      Zusammenfassung eines gespeicherten Tages
+"
+         "  poll VERZ [--passes N] [--every MS] [--json] Anzeige starten, N Abfragen, Zustand ausgeben
+";
 }
 
 }  // namespace
@@ -27,6 +31,7 @@ int main(int argc, char** argv) {
   try {
     if (kommando == "config") return pegeltool::KommandoConfig(args);
     if (kommando == "day") return pegeltool::KommandoDay(args);
+    if (kommando == "poll") return pegeltool::KommandoPoll(args);
   } catch (const std::exception& e) {
     std::cerr << "pegeltool: " << e.what() << "\n";
     return 1;

@@ -1,0 +1,83 @@
+// A plant directory with a small parameter table and the polling wired to it.
+#pragma once
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "erfassung.h"
+#include "hilfen.h"
+#include "puffer.h"
+#include "test_dienste.h"
+
+namespace pegel::test {
+
+struct Zaehler : LiveTabelleBeobachter {
+  int meldungen = 0;
+  void TabelleGeaendert() override { ++meldungen; }
+};
+
+struct DruckProtokoll : Tageswechsel {
+  std::vector<TDateTime> druckTage;
+  bool werfen = false;
+  void GruppeDrucken(PegelStatus& s, Dienste&) override {
+    druckTage.push_back(s.PrintDate);
+    if (werfen) throw std::runtime_error("Drucker weg");
+  }
+};
+
+// A valid header with n analog parameters.
+inline std::string KopfText(int n) {
+  std::string t = std::to_string(n) + "\r\n";
+  for (int i = 1; i <= n; ++i) t += "I\r\n";
+  t += "-\r\n60000\r\n-\r\n";
+  for (int i = 1; i <= 2 * n + 1; ++i) t += "-\r\n";
+  for (int i = 1; i <= n; ++i) t += "P\r\n1\r\n0\r\nm\r\n";
+  return t;
+}
+
+struct Anlage : Umgebung {
+  LiveTabelle tabelle;
+  Zaehler zaehler;
+  Fenster fenster;
+  DruckProtokoll druck;
+  Erfassung erf{s, d, tabelle, fenster, druck};
+
+  explicit Anlage(int items = 3, int puffer = 60) {
+    s.Itemcount = items;
+    s.Puffer = puffer;
+    s.KonfigOK = true;
+    s.IntervallStunden = 60 / 3600.0;
+    for (int n = 1; n <= items; ++n) {
+      s.Grafiktyp[n] = 1;
+      s.ItemWerte[n].LoLimit = -1000;
+      s.ItemWerte[n].UpLimit = 1000;
+    }
+    PufferEinrichten(s, d);
+    tabelle.SpaltenSetzen(items + 1);
+    tabelle.BeobachterSetzen(&zaehler);
+    Kopf(items);
+  }
+  std::string Name() const { return DatumZuDateiname(uhr.jetzt); }
+  std::filesystem::path Datei(const std::string& endung) const { return verz / (Name() + endung); }
+  std::filesystem::path Lock() const { return verz / LockDateiName; }
+  void Kopf(int n) { DateiSchreiben(Datei(".PGH"), KopfText(n)); }
+  void Proben(const std::string& zeilen) { DateiSchreiben(Datei(".SMP"), zeilen); }
+  bool Geloggt(const std::string& t) const {
+    const auto l = Log();
+    return std::find(l.begin(), l.end(), t) != l.end();
+  }
+  // Files left in the directory besides the header, the day file and the log.
+  std::vector<std::string> Rest() const {
+    std::vector<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(verz.pfad())) {
+      const auto x = e.path().extension();
+      if (x != ".PGH" && x != ".DAT" && x != ".TXT") namen.push_back(e.path().filename());
+    }
+    return namen;
+  }
+  double Slot(int n, int slot) const { return s.WertPuffer.at(n - 1).at(slot); }
+};
+
+}  // namespace pegel::test

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "erfassung_anlage.h"
+#include "viewer.h"
+
+namespace pegel::test {
+namespace {
+
+// The columns of the state table: btStarten, btStoppen, btBeenden, lbAus, menu Grafik,
+// TimerSample.
+std::vector<bool> Zeile(const FensterZustand& z) {
+  return {z.btStarten, z.btStoppen, z.btBeenden, z.lbAus, z.menuGrafik, z.TimerSample};
+}
+const std::vector<bool> Gestoppt = {true, false, true, true, true, false};
+const std::vector<bool> Laeuft = {false, true, false, false, false, true};
+
+struct ViewerAnlage : Anlage {
+  Viewer viewer{s, d, &druck};
+};
+
+TEST(Viewer, StartUndStop) {
+  ViewerAnlage a;
+  a.s.KonfigOK = false;
+  a.viewer.Starten();
+  EXPECT_EQ(
+      a.meldungen.gezeigt,
+      std::vector<std::string>{"Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet."});
+  EXPECT_EQ(Zeile(a.viewer.Zustand()), Gestoppt);
+
+  a.s.KonfigOK = true;
+  a.s.DDEIntervallMs = 10500;
+  a.Proben("x;10:00:00;1;2;3\r\n");
+  a.viewer.Starten();
+  EXPECT_EQ(Zeile(a.viewer.Zustand()), Laeuft);
+  EXPECT_FALSE(a.viewer.SchliessenErlaubt());
+  EXPECT_DOUBLE_EQ(a.s.IntervallStunden, 10 / 3600.0);  // whole seconds only
+  EXPECT_TRUE(a.Geloggt("PEGELDDE.INI > [Grafik] AlteDaten=0, alte Daten nicht gelesen."));
+  EXPECT_EQ(a.viewer.Abfrage().ZeilenGesamt(), 1);  // one pass at once
+
+  a.meldungen.antworten = {true};  // "weiter arbeiten lassen ?" Yes: nothing changes
+  a.viewer.Stoppen();
+  EXPECT_EQ(Zeile(a.viewer.Zustand()), Laeuft);
+  DateiSchreiben(a.s.IniDatei, "[Grafik]\r\nAlteDaten=1\r\n");
+  a.viewer.Stoppen();
+  EXPECT_EQ(Zeile(a.viewer.Zustand()), Gestoppt);
+  EXPECT_EQ(a.meldungen.gezeigt.back(),
+            "Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !");
+  EXPECT_EQ(a.Log().back(), "Viewer gestoppt.");
+  EXPECT_TRUE(a.s.AlteDaten);
+}
+
+TEST(Viewer, EchtdatenErstMitEinemWertImPuffer) {
+  ViewerAnlage a;
+  a.s.AutoStartAktiv = true;
+  a.viewer.AutoStart();
+  EXPECT_FALSE(a.viewer.EchtdatenZeigen());
+  EXPECT_TRUE(a.viewer.Zustand().lbAnzeige);
+  EXPECT_FALSE(a.viewer.Zustand().btEchtdatenZeigen);
+  EXPECT_TRUE(a.viewer.Zustand().TimerStart);
+  a.Proben("x;10:00:00;1;2;3\r\n");
+  a.viewer.TimerSampleTimer();
+  EXPECT_TRUE(a.viewer.Zustand().btEchtdatenZeigen);
+  EXPECT_TRUE(a.viewer.EchtdatenZeigen());
+  EXPECT_FALSE(a.viewer.Zustand().lbAnzeige || a.viewer.Zustand().TimerStart);
+}
+
+TEST(Viewer, StopWaehrendEinesDurchlaufsBleibtGestoppt) {
+  struct StopKlick : PendingEvents {
+    Viewer* viewer = nullptr;
+    void Verarbeiten() override { viewer->Stoppen(); }
+  } stop;
+  ViewerAnlage a;
+  Dienste d{a.uhr, a.meldungen, stop, a.log, a.drucker};
+  Viewer viewer(a.s, d);
+  stop.viewer = &viewer;
+  viewer.Starten();
+  a.Proben("x;10:00:00;1;2;3\r\n");
+  viewer.TimerSampleTimer();  // the user stops while the pass serves pending events
+  EXPECT_EQ(Zeile(viewer.Zustand()), Gestoppt);
+}
+
+}  // namespace
+}  // namespace pegel::test

@@ -1,0 +1,192 @@
+// pegeltool poll DIR [--passes N] [--every MS] [--json]: a headless viewer run. Loads the
+// configuration as the first show of the main window does, starts the viewer (with
+// today's day file when AlteDaten is set, and its immediate polling pass), runs N more
+// passes MS milliseconds apart and prints the buffer, statistics and live table. It is a
+// viewer run: it takes the collector's files away, writes the log and the INI keys the
+// loader writes back; questions are answered No. Without --every the configured polling
+// period is used.
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "cp1252.h"
+#include "dienste.h"
+#include "headless_dienste.h"
+#include "kommandos.h"
+#include "konfiguration.h"
+#include "plattform.h"
+#include "text_format.h"
+#include "viewer.h"
+
+namespace pegeltool {
+namespace {
+
+using nlohmann::ordered_json;
+using pegel::Cp1252ZuUtf8;
+
+// Slot indices of the ring in time order, oldest first.
+std::vector<std::size_t> Zeitfolge(const pegel::PegelStatus& s) {
+  const auto laenge = s.ZeitPuffer.size();
+  std::vector<std::size_t> folge;
+  if (laenge == 0) return folge;
+  const std::int32_t neuestes = s.PufferZeiger - 5;
+  const std::size_t start = neuestes < 0 ? 0 : (static_cast<std::size_t>(neuestes) + 1) % laenge;
+  for (std::size_t i = 0; i < laenge; ++i) folge.push_back((start + i) % laenge);
+  return folge;
+}
+
+ordered_json Ergebnis(const pegel::PegelStatus& s, pegel::Viewer& viewer, const HeadlessMessages& m,
+                      const CollectingSink& log) {
+  const auto folge = Zeitfolge(s);
+  ordered_json j;
+  j["PufferZeiger"] = s.PufferZeiger;
+  j["Schreibposition"] = s.PufferZeiger - 5;
+  j["zeilen_gesamt"] = viewer.Abfrage().ZeilenGesamt();
+  ordered_json par = ordered_json::array();
+  for (int n = 1; n <= s.Itemcount && n <= pegel::MaxItems; ++n) {
+    const auto i = static_cast<std::size_t>(n);
+    const auto& w = s.ItemWerte.at(i);
+    ordered_json p;
+    p["nr"] = n;
+    p["Anzahl"] = w.Anzahl;
+    p["Mittelwert"] = w.Mittelwert;
+    p["Minimum"] = w.Minimum;
+    p["Maximum"] = w.Maximum;
+    p["AktMax"] = s.AktMax.at(i);
+    ordered_json akt = ordered_json::array();
+    for (int f = 1; f <= 8; ++f) {
+      akt.push_back(Cp1252ZuUtf8(s.AktDaten.at(i).at(static_cast<std::size_t>(f))));
+    }
+    p["AktDaten"] = akt;
+    ordered_json werte = ordered_json::array();
+    if (i - 1 < s.WertPuffer.size()) {
+      const auto& zeile = s.WertPuffer[i - 1];
+      for (std::size_t slot : folge) {
+        if (slot >= zeile.size() || zeile[slot] == pegel::NoValue) {
+          werte.push_back(nullptr);
+        } else {
+          werte.push_back(zeile[slot]);
+        }
+      }
+    }
+    p["werte"] = werte;
+    par.push_back(p);
+  }
+  j["parameter"] = par;
+  ordered_json zeiten = ordered_json::array();
+  for (std::size_t slot : folge) zeiten.push_back(pegel::ZeitText(s.ZeitPuffer[slot]));
+  j["zeiten"] = zeiten;
+  ordered_json tabelle = ordered_json::array();
+  for (const auto& zeile : viewer.Tabelle().AlleZeilen()) {
+    ordered_json z = ordered_json::array();
+    for (const auto& zelle : zeile) z.push_back(Cp1252ZuUtf8(zelle));
+    tabelle.push_back(z);
+  }
+  j["tabelle"] = tabelle;
+  ordered_json mj = ordered_json::array();
+  for (const auto& t : m.gezeigt) mj.push_back(Cp1252ZuUtf8(t));
+  j["meldungen"] = mj;
+  ordered_json lj = ordered_json::array();
+  for (const auto& t : log.meldungen) lj.push_back(Cp1252ZuUtf8(t));
+  j["log"] = lj;
+  return j;
+}
+
+void TextAusgabe(const ordered_json& j) {
+  std::cout << "PufferZeiger:  " << j["PufferZeiger"].get<int>() << "\n"
+            << "Zeilen:        " << j["zeilen_gesamt"].get<std::int64_t>() << "\n";
+  for (const auto& p : j["parameter"]) {
+    std::cout << "  " << p["nr"].get<int>() << ": Anzahl "
+              << pegel::FestFormat(p["Anzahl"].get<double>(), 7, 3) << ", Mittelwert "
+              << pegel::FestFormat(p["Mittelwert"].get<double>(), 7, 2) << ", Minimum "
+              << pegel::FestFormat(p["Minimum"].get<double>(), 7, 2) << ", Maximum "
+              << pegel::FestFormat(p["Maximum"].get<double>(), 7, 2) << "\n";
+  }
+  std::cout << "Tabelle:\n";
+  for (const auto& z : j["tabelle"]) {
+    std::string zeile;
+    for (const auto& c : z) zeile += (zeile.empty() ? "" : " | ") + c.get<std::string>();
+    std::cout << "  " << zeile << "\n";
+  }
+  std::cout << "Meldungen:\n";
+  for (const auto& m : j["meldungen"]) std::cout << "  " << m.get<std::string>() << "\n";
+  std::cout << "Log:\n";
+  for (const auto& m : j["log"]) std::cout << "  " << m.get<std::string>() << "\n";
+}
+
+bool ZahlArgument(const std::vector<std::string>& args, std::size_t& i, std::int32_t& wert) {
+  if (i + 1 >= args.size()) return false;
+  const auto v = pegel::GanzzahlLesen(args[++i]);
+  if (!v || *v < 0) return false;
+  wert = *v;
+  return true;
+}
+
+}  // namespace
+
+int KommandoPoll(const std::vector<std::string>& args) {
+  const char* aufruf = "Aufruf: pegeltool poll DIR [--passes N] [--every MS] [--json]\n";
+  std::string verz;
+  bool json = false;
+  std::int32_t durchlaeufe = 1;
+  std::int32_t abstand = -1;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--json") {
+      json = true;
+    } else if (a == "--passes" || a == "--every") {
+      if (!ZahlArgument(args, i, a == "--passes" ? durchlaeufe : abstand)) {
+        std::cerr << "pegeltool poll: " << a << " braucht eine Zahl >= 0\n";
+        return 2;
+      }
+    } else if (!a.empty() && a[0] == '-') {
+      std::cerr << "pegeltool poll: unbekannte Option " << a << "\n";
+      return 2;
+    } else if (verz.empty()) {
+      verz = a;
+    } else {
+      std::cerr << "pegeltool poll: zu viele Argumente\n";
+      return 2;
+    }
+  }
+  if (verz.empty()) {
+    std::cerr << aufruf;
+    return 2;
+  }
+  std::error_code ec;
+  if (!std::filesystem::is_directory(verz, ec)) {
+    std::cerr << "pegeltool poll: " << verz << " ist kein Verzeichnis\n";
+    return 2;
+  }
+  pegel::PegelStatus s;
+  s.PfadeSetzen(std::filesystem::absolute(verz));
+  pegel::SystemUhr uhr;
+  s.ProgrammStart(uhr.Jetzt());
+  HeadlessMessages meldungen;
+  NoEvents ereignisse;
+  CollectingSink senke;
+  NoPrinter drucker;
+  pegel::Logbuch log(s, uhr, &senke);
+  pegel::Dienste d{uhr, meldungen, ereignisse, log, drucker};
+
+  pegel::ErstesZeigen(s, d);
+  pegel::Viewer viewer(s, d);
+  viewer.Starten();
+  if (abstand < 0) abstand = s.TimerSampleMs;
+  for (std::int32_t n = 0; n < durchlaeufe && viewer.Laeuft(); ++n) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(abstand));
+    viewer.TimerSampleTimer();
+  }
+
+  const ordered_json j = Ergebnis(s, viewer, meldungen, senke);
+  if (json) {
+    std::cout << j.dump(2) << "\n";
+  } else {
+    TextAusgabe(j);
+  }
+  return s.KonfigOK ? 0 : 1;
+}
+
+}  // namespace pegeltool
