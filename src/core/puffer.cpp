@@ -51,13 +51,6 @@ bool StatistikZuruecksetzen(PegelStatus& s, std::int32_t n, Logbuch& log,
   return true;
 }
 
-void StatistikInitialisieren(PegelStatus& s, Logbuch& log) {
-  for (std::int32_t n = 1; n <= s.Itemcount && n <= MaxItems; ++n) {
-    StatistikZuruecksetzen(s, n, log, "Fehler bei der Puffer-Initialisierung !");
-    s.AktMax.at(static_cast<std::size_t>(n)) = AktMaxStart;
-  }
-}
-
 void PufferEinrichten(PegelStatus& s, Dienste& d) {
   if (PufferAnlegen(s.Itemcount, s.WertPuffer) < 0) {
     d.meldungen.Info("DDE-Speicher(1) kann nicht initialisiert werden !");

@@ -26,10 +26,6 @@ std::int32_t PufferFreigeben(WertSpeicher& puffer);
 bool StatistikZuruecksetzen(PegelStatus& s, std::int32_t n, Logbuch& log,
                             const std::string& meldung);
 
-// The menu reset: every parameter reset and AktMax := -1; a failure for one parameter
-// logs "Fehler bei der Puffer-Initialisierung !" and the next goes on.
-void StatistikInitialisieren(PegelStatus& s, Logbuch& log);
-
 // The allocation when the main window is first shown with a valid configuration:
 // Itemcount rows, Puffer time slots, Puffer slots per row, every parameter reset and
 // AktMax := -1. Shows "DDE-Speicher(1) kann nicht initialisiert werden !" or

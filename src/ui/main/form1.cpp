@@ -138,7 +138,7 @@ TForm1::TForm1(pegel::PegelStatus& s, pegel::Dienste& d, pegel::Viewer& viewer,
   connect(btBeenden_, &QPushButton::clicked, this, &QWidget::close);
   connect(TimerSample_, &QTimer::timeout, this, &TForm1::TimerSampleTimer);
   connect(timerLabel_, &QTimer::timeout, this,
-          [this] { viewer_.FensterStatus().Setzen(&pegel::FensterZustand::timerLabel, false); });
+          [this] { viewer_.TimerLabelTimer(); });
   connect(TimerStart_, &QTimer::timeout, this, &TForm1::btEchtdatenZeigenClick);
   connect(Grafik1_, &QAction::triggered, this, &TForm1::Grafik1Click);
   connect(statistik, &QAction::triggered, this, &TForm1::Statistikinitialisieren1Click);
@@ -238,6 +238,6 @@ void TForm1::Grafik1Click() {
   TimerSample_->setInterval(s_.TimerSampleMs);
 }
 
-void TForm1::Statistikinitialisieren1Click() { pegel::StatistikInitialisieren(s_, d_.log); }
+void TForm1::Statistikinitialisieren1Click() { viewer_.StatistikInitialisieren(); }
 
 }  // namespace pegelui
