@@ -17,6 +17,7 @@
 #include "kommandos.h"
 #include "konfiguration.h"
 #include "plattform.h"
+#include "poll_grafik.h"
 #include "text_format.h"
 #include "viewer.h"
 
@@ -127,7 +128,12 @@ bool ZahlArgument(const std::vector<std::string>& args, std::size_t& i, std::int
 }  // namespace
 
 int KommandoPoll(const std::vector<std::string>& args) {
-  const char* aufruf = "Aufruf: pegeltool poll DIR [--passes N] [--every MS] [--json]\n";
+  const char* aufruf =
+      "Aufruf: pegeltool poll DIR [--passes N] [--every MS] [--json]\n"
+      "                      [--chart LISTE (--png DATEI [--dpi D] | --pdf DATEI)]\n";
+  std::optional<GrafikAuftrag> grafik;
+  std::string png, pdf;
+  std::int32_t dpi = 150;
   std::string verz;
   bool json = false;
   std::int32_t durchlaeufe = 1;
@@ -141,6 +147,20 @@ int KommandoPoll(const std::vector<std::string>& args) {
         std::cerr << "pegeltool poll: " << a << " braucht eine Zahl >= 0\n";
         return 2;
       }
+    } else if (a == "--chart" && i + 1 < args.size()) {
+      const auto liste = ParameterListe(args[++i]);
+      if (!liste) {
+        std::cerr << "pegeltool poll: --chart braucht Parameternummern wie 1,3,5\n";
+        return 2;
+      }
+      grafik = GrafikAuftrag{*liste, {}, false, 150};
+    } else if ((a == "--png" || a == "--pdf") && i + 1 < args.size()) {
+      (a == "--png" ? png : pdf) = args[++i];
+    } else if (a == "--dpi") {
+      if (!ZahlArgument(args, i, dpi) || dpi < 1 || dpi > 2400) {
+        std::cerr << "pegeltool poll: --dpi braucht eine Zahl von 1 bis 2400\n";
+        return 2;
+      }
     } else if (!a.empty() && a[0] == '-') {
       std::cerr << "pegeltool poll: unbekannte Option " << a << "\n";
       return 2;
@@ -151,9 +171,15 @@ int KommandoPoll(const std::vector<std::string>& args) {
       return 2;
     }
   }
-  if (verz.empty()) {
+  if (verz.empty() || (grafik && png.empty() == pdf.empty()) ||
+      (!grafik && (!png.empty() || !pdf.empty()))) {
     std::cerr << aufruf;
     return 2;
+  }
+  if (grafik) {
+    grafik->pdf = !pdf.empty();
+    grafik->datei = grafik->pdf ? pdf : png;
+    grafik->dpi = dpi;
   }
   std::error_code ec;
   if (!std::filesystem::is_directory(verz, ec)) {
@@ -180,13 +206,17 @@ int KommandoPoll(const std::vector<std::string>& args) {
     viewer.TimerSampleTimer();
   }
 
+  bool grafikOk = true;
+  if (grafik && s.KonfigOK) grafikOk = GrafikSchreiben(s, d, viewer.Tabelle(), *grafik);
+  if (grafik && !grafikOk) std::cerr << "pegeltool poll: Grafik nicht geschrieben\n";
+
   const ordered_json j = Ergebnis(s, viewer, meldungen, senke);
   if (json) {
     std::cout << j.dump(2) << "\n";
   } else {
     TextAusgabe(j);
   }
-  return s.KonfigOK ? 0 : 1;
+  return s.KonfigOK && grafikOk ? 0 : 1;
 }
 
 }  // namespace pegeltool

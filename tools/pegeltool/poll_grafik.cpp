@@ -1,0 +1,55 @@
+#include "poll_grafik.h"
+
+#include <QGuiApplication>
+
+#include "echtdaten.h"
+#include "live_grafik.h"
+#include "seiten_datei.h"
+#include "text_format.h"
+
+namespace pegeltool {
+
+std::optional<std::vector<int>> ParameterListe(const std::string& text) {
+  std::vector<int> liste;
+  std::size_t pos = 0;
+  while (pos <= text.size()) {
+    const std::size_t komma = text.find(',', pos);
+    const std::string teil = text.substr(pos, komma == std::string::npos ? std::string::npos : komma - pos);
+    const auto n = pegel::GanzzahlLesen(teil);
+    if (!n || *n < 1 || *n > pegel::MaxItems) return std::nullopt;
+    liste.push_back(*n);
+    if (komma == std::string::npos) break;
+    pos = komma + 1;
+  }
+  if (liste.empty()) return std::nullopt;
+  return liste;
+}
+
+bool GrafikSchreiben(pegel::PegelStatus& s, pegel::Dienste& d, pegel::LiveTabelle& tabelle,
+                     const GrafikAuftrag& auftrag) {
+  // Qt draws the page; the tool has no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "pegeltool";
+  char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+
+  s.GanzerTag = false;
+  s.MitCursor = false;
+  pegel::chart::LiveGrafik grafik(s, d);
+  pegel::chart::Echtdaten echtdaten(s, d, grafik, tabelle);
+  std::vector<bool> auswahl(static_cast<std::size_t>(std::max(0, s.Itemcount)), false);
+  for (int p : auftrag.parameter) {
+    if (p <= s.Itemcount) auswahl[static_cast<std::size_t>(p - 1)] = true;
+  }
+  const auto folge = echtdaten.btGrafikClick(auswahl, false, [](bool) {});
+  if (folge != pegel::chart::Echtdaten::Folge::GrafikZeigen) return false;
+  grafik.FensterZeigen();
+  // As the window's first paint: every analog range from the current data.
+  grafik.FormPaint();
+  return pegel::ui::ChartSeiteSchreiben(
+      grafik.seite, auftrag.datei, auftrag.pdf ? pegel::ui::DateiArt::Pdf : pegel::ui::DateiArt::Png,
+      auftrag.dpi, d.log, d.uhr);
+}
+
+}  // namespace pegeltool
