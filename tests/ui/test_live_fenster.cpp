@@ -3,6 +3,7 @@
 // timer, closing, and a group that cannot be charted.
 #include <QAction>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <functional>
 
+#include "cp1252.h"
 #include "echtdaten.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
@@ -182,6 +184,31 @@ class TestLiveFenster : public QObject {
             std::vector<std::string>{"Fehler bei der Grafik-Initialisierung !"});
     QTRY_VERIFY(a.Panel()->isEnabled());
     QVERIFY(!a.u.s.AutoStartAktiv);
+  }
+
+  void printingGoesToThePrinterAndFailuresAreLogged() {
+    Aufbau a;
+    QCOMPARE(a.logik.btGrafikClick({true, true, true}, false, {}),
+             chart::Echtdaten::Folge::GrafikZeigen);
+    QPrinter drucker;
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    const auto pdf = a.u.verz / "seite.pdf";
+    drucker.setOutputFileName(QString::fromStdString(pdf.string()));
+    TFo_Tagesgrafik fenster(a.u.s, a.u.d, a.grafik, &drucker);
+    fenster.resize(800, 600);
+    fenster.show();
+    QTRY_VERIFY(Farbpunkte(fenster.Flaeche().Bild()) > 1000);
+    fenster.Drucken1Click();
+    QVERIFY(!a.grafik.DruckAktiv);
+    QVERIFY(test::DateiLesen(pdf).rfind("%PDF", 0) == 0);
+    QVERIFY(a.u.Log().empty());
+
+    drucker.setOutputFileName(QString::fromStdString((a.u.verz / "fehlt" / "x.pdf").string()));
+    fenster.Drucken1Click();
+    QVERIFY(!a.grafik.DruckAktiv);
+    QVERIFY(!a.u.Log().empty());
+    // The log is kept in the Windows code page like every other message.
+    QVERIFY(a.u.Log().back().rfind(Ansi("Drucken nicht möglich: "), 0) == 0);
   }
 };
 
