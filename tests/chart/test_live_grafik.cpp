@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
+#include "aufzeichnung.h"
 #include "cp1252.h"
 #include "live_grafik.h"
+#include "refresh_ausgabe.h"
 #include "test_dienste.h"
 #include "text_format.h"
 #include "zeitachse.h"
@@ -380,6 +382,24 @@ TEST_F(Gruppe, ChartsThatCannotBeSetUpEndTheLoad) {
   EXPECT_FALSE(g.Ladefehler);
   EXPECT_FALSE(g.LiveGrafikAktiv);
   EXPECT_EQ(seiten, 0);
+}
+
+TEST_F(Gruppe, ACountAboveTheListedMembersLeavesAnEmptyChartThatStillDraws) {
+  ASSERT_TRUE(Laden({1, 2}, 3));
+  ASSERT_EQ(g.seite.Anzahl, 3);
+  EXPECT_TRUE(g.seite.Grafikspeicher[2].empty());
+  EXPECT_TRUE(g.LiveGrafikAktiv);
+  test::AufzeichnendeCanvas c;
+  g.schriften.SeitenSchriftenErzeugen();
+  int timer = 0;
+  SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, [&] { ++timer; }};
+  g.InitRefresh();
+  ASSERT_EQ(g.RefreshGraf(1, u.s.WertPuffer[1], 9, 0), 9);
+  g.FinishRefresh([&](bool inkrementell) {
+    EXPECT_TRUE(RefreshAusgabe(g.seite, c, g.schriften, umfeld, false, inkrementell));
+  });
+  EXPECT_EQ(timer, 1);
+  EXPECT_FALSE(c.aufrufe.empty());
 }
 
 }  // namespace
