@@ -53,29 +53,6 @@ class Live : public ::testing::Test {
   }
 };
 
-TEST_F(Live, InitGrafAcceptsOneToNineCharts) {
-  EXPECT_EQ(g.InitGraf(0, 7), -1);
-  EXPECT_EQ(g.InitGraf(10, 7), -1);
-  EXPECT_EQ(g.seite.Schreibposition, 7);
-  EXPECT_EQ(g.InitGraf(9, 3), 8);
-  EXPECT_EQ(g.seite.Anzahl, 9);
-  EXPECT_EQ(g.seite.Grafikspeicher.size(), 9u);
-  EXPECT_EQ(g.InitGraf(1, 3), 0);
-  EXPECT_EQ(g.seite.Grafikspeicher.size(), 1u);
-}
-
-TEST_F(Live, InitFeldRejectsOtherTypesAndUnknownCharts) {
-  Puffer(1, 10);
-  ASSERT_EQ(g.InitGraf(2, 5), 1);
-  const auto& w = u.s.WertPuffer[0];
-  for (int typ : {0, 3, -1}) EXPECT_EQ(g.InitFeld(0, typ, 9, w, 0), -1) << typ;
-  EXPECT_EQ(g.InitFeld(2, 1, 9, w, 0), -1);
-  EXPECT_EQ(g.InitFeld(-1, 1, 9, w, 0), -1);
-  EXPECT_EQ(g.InitFeld(1, 2, 9, w, 4), 9);
-  EXPECT_EQ(g.seite.Streifen[2].Typ, 2);
-  EXPECT_EQ(g.seite.Streifen[2].Skalierung, 4);
-}
-
 TEST_F(Live, RollingCopyFollowsSlotOrderAndShowsTheNewestValue) {
   Puffer(1, 10);
   ASSERT_EQ(g.InitGraf(1, 4), 0);
@@ -92,28 +69,17 @@ TEST_F(Live, RollingCopyFollowsSlotOrderAndShowsTheNewestValue) {
   EXPECT_EQ(g.IntervallChecken(0, std::vector<double>(5, 1.0)), -1);
 }
 
-TEST_F(Live, RefreshNeedsAnActiveWindowAndTheSameLength) {
-  Puffer(2, 10);
-  ASSERT_EQ(g.InitGraf(2, 0), 1);
+TEST_F(Live, RefreshNeedsAnActiveWindow) {
+  Puffer(1, 10);
+  ASSERT_EQ(g.InitGraf(1, 0), 0);
   ASSERT_EQ(g.InitFeld(0, 1, 9, u.s.WertPuffer[0], 0), 9);
-  ASSERT_EQ(g.InitFeld(1, 1, 9, u.s.WertPuffer[1], 0), 9);
   u.s.WertPuffer[0][3] = 42;
-
   EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 0);
   EXPECT_EQ(g.seite.Grafikspeicher[0][3], 103);
-  EXPECT_EQ(g.seite.Schreibposition, 0);
-
   g.LiveGrafikAktiv = true;
   EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 9);
   EXPECT_EQ(g.seite.Grafikspeicher[0][3], 42);
-  EXPECT_EQ(g.seite.Schreibposition, 3);
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(42, 8, 2));
-
-  std::vector<double> laenger(11, 7.0);
-  EXPECT_EQ(g.RefreshGraf(1, laenger, 10, 3), -1);
-  EXPECT_EQ(g.seite.Grafikspeicher[1][0], 200);
-  EXPECT_EQ(g.RefreshGraf(2, u.s.WertPuffer[1], 9, 3), -1);
-  EXPECT_EQ(g.RefreshGraf(-1, u.s.WertPuffer[1], 9, 3), -1);
 }
 
 TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {

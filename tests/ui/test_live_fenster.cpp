@@ -155,16 +155,6 @@ class TestLiveFenster : public QObject {
     QVERIFY(a.u.meldungen.gezeigt.empty());
   }
 
-  void noSelectionKeepsThePanel() {
-    Aufbau a;
-    a.echtdaten.show();
-    QTRY_VERIFY(a.echtdaten.isVisible());
-    QTest::mouseClick(a.echtdaten.findChild<QPushButton*>("btGrafik"), Qt::LeftButton);
-    QVERIFY(!a.tagesgrafik.isVisible());
-    QVERIFY(a.Panel()->isEnabled());
-    QCOMPARE(a.u.meldungen.gezeigt.size(), std::size_t{1});
-  }
-
   void autoStartOpensTheChartAndAnEmptyGroupClosesIt() {
     Aufbau a;
     a.u.s.Grafikanzeige[3] = true;
