@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "aufzeichnung.h"
 #include "cp1252.h"
@@ -170,6 +171,46 @@ TEST_F(Live, FixedWindowWithoutLabelStepsEndsTheMove) {
   EXPECT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59);
   EXPECT_TRUE(Enthaelt(u.Log(), "Fo_Tagesgrafik IntervallChecken : FestEnd=0"));
   EXPECT_EQ(ZeitText(g.seite.FestAnfang), "10:00:00");
+}
+
+// A clock whose every reading is 5 ms later, and events that close the chart window.
+class EilendeUhr : public pegel::test::TestClock {
+ public:
+  std::uint32_t Ticks() override { return ticks += 5; }
+};
+
+TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
+  struct Schliessen : PendingEvents {
+    std::function<void()> tun;
+    void Verarbeiten() override { tun(); }
+  } schliessen;
+  EilendeUhr uhr;
+  Dienste d{uhr, u.meldungen, schliessen, u.log, u.drucker};
+  LiveGrafik fenster{u.s, d};
+  Puffer(1, 480);
+  schliessen.tun = [&] {};
+  ASSERT_EQ(fenster.InitGraf(1, 0), 0);
+  ASSERT_EQ(fenster.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), 479);
+  fenster.LiveGrafikAktiv = true;
+
+  // "Zurück" clicked during the copy releases the arrays the copy writes to.
+  schliessen.tun = [&] {
+    fenster.LiveGrafikAktiv = false;
+    fenster.Schliesst = true;
+    fenster.ReleaseGraf();
+  };
+  EXPECT_EQ(fenster.RefreshGraf(0, u.s.WertPuffer[0], 479, 0), -1);
+  EXPECT_TRUE(fenster.seite.Grafikspeicher.empty());
+
+  // So does a group chosen meanwhile, which sets the arrays up anew.
+  fenster.Schliesst = false;
+  ASSERT_EQ(fenster.InitGraf(1, 0), 0);
+  bool einmal = true;
+  schliessen.tun = [&] {
+    if (einmal) fenster.InitGraf(1, 0);
+    einmal = false;
+  };
+  EXPECT_EQ(fenster.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), -1);
 }
 
 class Refresh : public Live {
