@@ -2,6 +2,8 @@
 // cycle its timer drives, and the saved selection.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cp1252.h"
 #include "echtdaten.h"
 #include "ini_datei.h"
@@ -188,6 +190,35 @@ TEST_F(Zyklus, TimerRefreshesOnlyForANewSample) {
   g.LiveGrafikAktiv = true;
   EXPECT_TRUE(e.TimerRefreshFaellig());
   EXPECT_EQ(e.LetzterZeiger, 8);
+}
+
+TEST_F(Uebergabe, TheFixedWindowFollowsOverTheChangeOfDay) {
+  Aufbauen(60);
+  u.s.GanzerTag = true;
+  ASSERT_TRUE(g.Zeitfenster(3, 2, 46362 + ZeitKodieren(23, 5, 0)));
+  u.s.ZeitPuffer[2] = ZeitKodieren(23, 10, 0);
+  u.s.Grafikanzeige.fill(false);
+  ASSERT_EQ(Klick({true}, false), Echtdaten::Folge::GrafikZeigen);
+  g.FensterZeigen();
+  ASSERT_TRUE(g.FormPaint());
+  ASSERT_TRUE(e.TimerRefreshFaellig());
+  ASSERT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
+
+  // The change of day empties the buffer; until its first sample there is nothing to show.
+  u.s.PufferZeiger = 4;
+  std::fill(u.s.WertPuffer[0].begin(), u.s.WertPuffer[0].end(), NoValue);
+  EXPECT_FALSE(e.TimerRefreshFaellig());
+
+  u.s.PufferZeiger = 5;
+  u.s.ZeitPuffer[0] = ZeitKodieren(0, 0, 10);
+  u.s.WertPuffer[0][0] = 3.5;
+  ASSERT_TRUE(e.TimerRefreshFaellig());
+  EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
+  EXPECT_EQ(g.seite.FestAnfang, 0);
+  EXPECT_EQ(g.seite.Grafikspeicher[0][0], 3.5);
+  EXPECT_EQ(seiten, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(g.Zeichnet);
+  EXPECT_TRUE(u.Log().empty());
 }
 
 TEST_F(Zyklus, ARefreshCopiesTheNewSampleAndDrawsIncrementally) {
