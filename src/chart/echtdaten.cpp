@@ -55,7 +55,8 @@ void Echtdaten::EinheitenLesen(const std::vector<bool>& auswahl) {
     einheit = Gekuerzt(ini.LeseText("GrafikEinheit", key, einheit), EinheitLaenge);
     s_.ItemDefs.at(j).Einheit = einheit;
     ItemSumme& summe = s_.ItemSummen.at(j);
-    summe.GrafikSumEinheit = Gekuerzt(ini.LeseText("GrafikSumEinheit", key, einheit), EinheitLaenge);
+    summe.GrafikSumEinheit =
+        Gekuerzt(ini.LeseText("GrafikSumEinheit", key, einheit), EinheitLaenge);
     if (const auto t = ZahlLesen(ini.LeseText("GrafikSumTeiler", key, "1"))) {
       summe.GrafikSumTeiler = *t;
     }
@@ -83,8 +84,8 @@ Echtdaten::Folge Echtdaten::btGrafikClick(const std::vector<bool>& auswahl, bool
           for (std::size_t f = 1; f <= 8; ++f) texte.at(f) = s_.AktDaten.at(sj).at(f);
         }
         const auto& zeile = s_.WertPuffer.at(sj - 1);
-        if (grafik_.RefreshGraf(k - 1, zeile, static_cast<int>(zeile.size()) - 1,
-                                schreibposition) < 0) {
+        if (grafik_.RefreshGraf(k - 1, zeile, static_cast<int>(zeile.size()) - 1, schreibposition) <
+            0) {
           throw std::out_of_range("Refresh");
         }
       } catch (...) {
@@ -122,8 +123,8 @@ Echtdaten::Folge Echtdaten::btGrafikClick(const std::vector<bool>& auswahl, bool
   seite.PunkteProLabel = std::max(1.0, static_cast<double>(s_.Puffer) / labels);
   seite.Zeitlabels.assign(static_cast<std::size_t>(labels) + 1, "");
   if (grafik_.InitGraf(n, schreibposition) < 0) {
-    d_.meldungen.Info(Ansi("Sie haben mehr als " + std::to_string(MaxGrafiken) +
-                           " Grafiken ausgewählt !"));
+    d_.meldungen.Info(
+        Ansi("Sie haben mehr als " + std::to_string(MaxGrafiken) + " Grafiken ausgewählt !"));
     return Folge::Nichts;
   }
   if (s_.GanzerTag) InitTimeSkale(seite, s_.Puffer);
@@ -136,7 +137,8 @@ Echtdaten::Folge Echtdaten::btGrafikClick(const std::vector<bool>& auswahl, bool
     try {
       grafik_.AnzeigeUebernehmen(k, j);
     } catch (...) {
-      d_.log.LogAll(Ansi("Fo_Echtdaten : Fehler bei Übergabe der Statistik an das Grafikfenster !"));
+      d_.log.LogAll(
+          Ansi("Fo_Echtdaten : Fehler bei Übergabe der Statistik an das Grafikfenster !"));
     }
     if (sj > s_.WertPuffer.size()) return Folge::Nichts;
     const auto& zeile = s_.WertPuffer[sj - 1];
@@ -156,6 +158,9 @@ bool Echtdaten::TimerRefreshFaellig() {
   if (!grafik_.LiveGrafikAktiv || !s_.Lesen_Fertig || s_.PufferZeiger == LetzterZeiger) {
     return false;
   }
+  // After the reset at the change of day no slot is the newest yet; the fixed window
+  // could not place it, and the failed refresh would stop the chart for good.
+  if (s_.PufferZeiger < 5) return false;
   LetzterZeiger = s_.PufferZeiger;
   return true;
 }

@@ -39,7 +39,8 @@ class Echtdaten {
                       const std::function<void(bool inkrementell)>& zeichnen);
 
   // The 500 ms timer: true when a refresh is due (the caller then disables the timer and
-  // runs btGrafikClick); remembers the write counter it refreshes for.
+  // runs btGrafikClick); remembers the write counter it refreshes for. Not due while the
+  // buffer holds no sample since its reset.
   bool TimerRefreshFaellig();
 
   // The write counter at the last refresh (2 when the program starts).

@@ -1,5 +1,6 @@
 #include "live_grafik.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -18,12 +19,13 @@ namespace {
 class Zeitscheibe {
  public:
   Zeitscheibe(Dienste& d) : d_(d), start_(d.uhr.Ticks()) {}
-  void Vielleicht() {
+  // True when events were served.
+  bool Vielleicht() {
     const std::uint32_t jetzt = d_.uhr.Ticks();
-    if (static_cast<std::uint32_t>(jetzt - start_) >= 10) {
-      d_.ereignisse.Verarbeiten();
-      start_ = jetzt;
-    }
+    if (static_cast<std::uint32_t>(jetzt - start_) < 10) return false;
+    d_.ereignisse.Verarbeiten();
+    start_ = jetzt;
+    return true;
   }
 
  private:
@@ -39,6 +41,7 @@ int LiveGrafik::InitGraf(int n, int cursor) {
   seite.Schreibposition = cursor;
   if (n < 1 || n > MaxGrafiken) return -1;
   try {
+    ++speicherStand_;
     seite.Grafikspeicher.assign(static_cast<std::size_t>(n), {});
     seite.Anzahl = n;
   } catch (...) {
@@ -58,8 +61,8 @@ int LiveGrafik::InitFeld(int k, int typ, int hoechster, const std::vector<double
     TStreifen& st = seite.Streifen.at(static_cast<std::size_t>(k + 1));
     st.Typ = typ;
     st.Skalierung = skalierung;
-    seite.Grafikspeicher[static_cast<std::size_t>(k)].assign(static_cast<std::size_t>(hoechster) + 1,
-                                                             NoValue);
+    seite.Grafikspeicher[static_cast<std::size_t>(k)].assign(
+        static_cast<std::size_t>(hoechster) + 1, NoValue);
     return IntervallChecken(k, werte);
   } catch (...) {
     d_.log.LogAll("Echtzeitgrafik : Fehler bei Grafikspeicher-Init.(2)");
@@ -127,8 +130,10 @@ int LiveGrafik::IntervallChecken(int i, const std::vector<double>& werte) {
       seite.Anzeige.at(static_cast<std::size_t>(i + 1)).Werttext = "?";
     }
     Zeitscheibe scheibe(d_);
+    const std::uint64_t stand = speicherStand_;
     for (int j = 0; j <= n; ++j) {
-      scheibe.Vielleicht();
+      // Served events may close the window or load a group: `chart` is then gone.
+      if (scheibe.Vielleicht() && (Schliesst || stand != speicherStand_)) return -1;
       const auto sj = static_cast<std::size_t>(j);
       if (!s_.GanzerTag) {
         chart.at(sj) = werte.at(sj);
@@ -185,6 +190,7 @@ void LiveGrafik::FinishRefresh(const std::function<void(bool)>& zeichnen) {
 }
 
 void LiveGrafik::ReleaseGraf() {
+  ++speicherStand_;
   seite.Grafikspeicher.clear();
   seite.Anzahl = 0;
 }
@@ -288,9 +294,18 @@ bool LiveGrafik::Zeitfenster(int k, int spAndere, TDateTime jetzt) {
   double spanne = 0;
   TDateTime anfang = 0;
   switch (k) {
-    case 0: spanne = 1.0 / 60.0; anfang = hm; break;
-    case 1: spanne = 0.2; anfang = hm; break;
-    case 2: spanne = 0.5; anfang = hm; break;
+    case 0:
+      spanne = 1.0 / 60.0;
+      anfang = hm;
+      break;
+    case 1:
+      spanne = 0.2;
+      anfang = hm;
+      break;
+    case 2:
+      spanne = 0.5;
+      anfang = hm;
+      break;
     case 3:
     case 4:
     case 5: {
@@ -303,9 +318,18 @@ bool LiveGrafik::Zeitfenster(int k, int spAndere, TDateTime jetzt) {
                        std::to_string(z.stunde + stunden));
       break;
     }
-    case 6: spanne = 12; anfang = ZeitKodieren(z.stunde >= 12 ? 12 : 0, 0, 0); break;
-    case 7: spanne = 24; anfang = 0; break;
-    case 8: spanne = spAndere / 60.0; anfang = hm; break;
+    case 6:
+      spanne = 12;
+      anfang = ZeitKodieren(z.stunde >= 12 ? 12 : 0, 0, 0);
+      break;
+    case 7:
+      spanne = 24;
+      anfang = 0;
+      break;
+    case 8:
+      spanne = spAndere / 60.0;
+      anfang = hm;
+      break;
     default:
       d_.meldungen.Info(Ansi("Ungültiges Zeitintervall !"));
       return false;

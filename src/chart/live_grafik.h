@@ -4,6 +4,7 @@
 // re-entry and the loading of a parameter group. The window draws what this decides.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,7 +50,8 @@ class LiveGrafik {
   // through `zeichnen(true)`. Nothing while inactive or printing (Zeichnet then stays set).
   void FinishRefresh(const std::function<void(bool inkrementell)>& zeichnen);
   // Copies the values into chart i: in slot order, or by time into the fixed window (which
-  // moves on with the samples). Returns the highest index, or -1 after an error.
+  // moves on with the samples). Returns the highest index, or -1 after an error or when
+  // events served during the copy closed the window or set the charts up anew.
   int IntervallChecken(int i, const std::vector<double>& werte);
   void ReleaseGraf();
 
@@ -80,6 +82,7 @@ class LiveGrafik {
   void StatistikNeu();
   PegelStatus& s_;
   Dienste& d_;
+  std::uint64_t speicherStand_ = 0;  // counts every re-allocation of the chart arrays
 };
 
 }  // namespace pegel::chart

@@ -18,7 +18,11 @@ using pegel::chart::LiveGrafik;
 
 TFo_Tagesgrafik::TFo_Tagesgrafik(pegel::PegelStatus& s, pegel::Dienste& d, LiveGrafik& grafik,
                                  QPrinter* drucker, QWidget* parent)
-    : QDialog(parent, Qt::Window), s_(s), d_(d), grafik_(grafik), drucker_(drucker),
+    : QDialog(parent, Qt::Window),
+      s_(s),
+      d_(d),
+      grafik_(grafik),
+      drucker_(drucker),
       umfeld_{d.log, d.ereignisse, d.uhr, nullptr, {}} {
   setObjectName("Fo_Tagesgrafik");
   setModal(true);
@@ -72,9 +76,8 @@ void TFo_Tagesgrafik::LiveTabelleSetzen(std::function<void(bool)> timerRefresh,
 }
 
 void TFo_Tagesgrafik::QuerBeschriften() {
-  quer1_->setText(T("B x H  =  %1 x %2")
-                      .arg(grafik_.seite.Seitenbreite)
-                      .arg(grafik_.seite.Seitenhoehe));
+  quer1_->setText(
+      T("B x H  =  %1 x %2").arg(grafik_.seite.Seitenbreite).arg(grafik_.seite.Seitenhoehe));
 }
 
 int TFo_Tagesgrafik::Zeigen() {
@@ -137,7 +140,7 @@ void TFo_Tagesgrafik::Drucken1Click() {
       canvas.Abschliessen();
       p.end();
     } else {
-      d_.log.LogAll("Drucken nicht möglich: " + A(drucker_->printerName()));
+      d_.log.LogAll(pegel::Ansi("Drucken nicht möglich: ") + A(drucker_->printerName()));
     }
   }
   grafik_.DruckAktiv = false;

@@ -1,0 +1,177 @@
+// One refresh cycle of the live view for a new sample, as the table's timer runs it: the
+// table cells and their one notification, the copy of nine 480-slot buffers into the
+// charts, and the page drawn into a 1920 x 1080 image (incremental, and full to compare).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+
+#include "abbildung.h"
+#include "echtdaten.h"
+#include "live/live_tabellen_modell.h"
+#include "live_grafik.h"
+#include "live_tabelle.h"
+#include "logbuch.h"
+#include "plattform.h"
+#include "qt_canvas.h"
+#include "qt_dienste.h"
+#include "refresh_ausgabe.h"
+#include "state.h"
+
+namespace {
+
+using namespace pegel;
+
+constexpr int Puffer = 480;
+constexpr int Parameter = 20;  // nine of them charted
+
+class KeineMeldungen : public Messages {
+ public:
+  void Info(const std::string&) override {}
+  void Fehler(const std::string&) override {}
+  void Warnung(const std::string&) override {}
+  bool Frage(const std::string&) override { return false; }
+  std::optional<std::string> TextEingabe(const std::string&, const std::string&,
+                                         const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path&,
+                                                    const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+class KeinDrucker : public PrinterService {
+ public:
+  std::vector<std::string> Druckerliste() override { return {}; }
+  std::string StandardBeschreibung() override { return ""; }
+  bool Setzen(int) override { return false; }
+  bool Verfuegbar() override { return false; }
+  bool Ausrichtung(bool) override { return false; }
+  std::optional<std::pair<int, int>> SeitengroesseMm() override { return std::nullopt; }
+};
+
+// A value of parameter j at sample i that repeats with the buffer, so the ranges never
+// grow and every refresh may be incremental.
+double Wert(int j, long i) {
+  const double t = 2 * std::numbers::pi * static_cast<double>(i % Puffer) / Puffer;
+  return j % 3 == 2 ? static_cast<double>((i / 40) % 2) : 10 * std::sin(t * (1 + j % 4)) + j;
+}
+
+struct LiveAufbau {
+  PegelStatus s;
+  SystemUhr uhr;
+  KeineMeldungen meldungen;
+  pegelui::QtEreignisse ereignisse;
+  KeinDrucker drucker;
+  Logbuch log{s, uhr, nullptr};
+  Dienste d{uhr, meldungen, ereignisse, log, drucker};
+  LiveTabelle tabelle;
+  pegelui::LiveTabellenModell modell{tabelle};
+  chart::LiveGrafik grafik{s, d};
+  chart::Echtdaten echtdaten{s, d, grafik, tabelle};
+  QImage bild{1920, 1080, QImage::Format_RGB32};
+  ui::Abbildung abbildung = ui::Abbildung::Anisotrop(1920, 1080, 2970, 2100);
+  chart::SeitenUmfeld umfeld{log, ereignisse, uhr, nullptr, [this] { ++seiten; }};
+  long probe = 0;
+  int seiten = 0;
+  int volleSeiten = 0;
+
+  LiveAufbau() {
+    s.NurLesen = true;
+    s.Itemcount = Parameter;
+    s.Puffer = Puffer;
+    s.WertPuffer.assign(Parameter, std::vector<double>(Puffer));
+    s.ZeitPuffer.assign(Puffer, 0.0);
+    std::vector<bool> auswahl(Parameter, false);
+    for (int j = 1; j <= Parameter; ++j) {
+      s.Itemnames.at(j) = "Parameter " + std::to_string(j);
+      s.Grafiktyp.at(j) = j % 3 == 2 ? 2 : 1;
+      s.ItemWerte.at(j).UpWarn = 9;
+      s.ItemWerte.at(j).LoWarn = -8;
+      s.ItemWerte.at(j).ColorNorm = chart::Rgb(0, 0, 160);
+      s.AktDaten.at(j) = {"", "1,00", "-9,00", "12,00", "3,5", "1234,5", "", "", ""};
+      auswahl[j - 1] = j <= 9;
+    }
+    tabelle.SpaltenSetzen(Parameter + 1);
+    for (probe = 0; probe < Puffer; ++probe) Probe();
+    if (echtdaten.btGrafikClick(auswahl, false, {}) != chart::Echtdaten::Folge::GrafikZeigen) {
+      throw std::runtime_error("hand-over failed");
+    }
+    grafik.seite.Seitenbreite = 297;
+    grafik.seite.Seitenhoehe = 210;
+    grafik.seite.IntervallZahl = 1;
+    grafik.LiveGrafikAktiv = true;
+    grafik.schriften.SeitenSchriftenErzeugen();
+    bild.fill(Qt::white);
+    if (grafik.FormPaint()) Zeichnen(false);
+  }
+
+  // What a polling pass leaves behind: the newest slot of every buffer and the cells.
+  void Probe() {
+    const int slot = static_cast<int>(probe % Puffer);
+    s.PufferZeiger = slot + 5;
+    s.ZeitPuffer[slot] = static_cast<double>(probe) / 86400.0;
+    s.TabellenZeile = 5 + static_cast<int>(probe % 10);
+    tabelle.Text(0, s.TabellenZeile, ">>>>>>>>>>");
+    for (int j = 1; j <= Parameter; ++j) {
+      const double v = Wert(j, probe);
+      s.WertPuffer[j - 1][slot] = v;
+      tabelle.Zahl(j, s.TabellenZeile, v, 2);
+      tabelle.Zahl(j, 1, v / 2, 2);
+      tabelle.Zahl(j, 2, -9, 2);
+      tabelle.Zahl(j, 3, 12, 2);
+      tabelle.Zahl(j, 4, static_cast<double>(probe), 0);
+    }
+    tabelle.Benachrichtigen();
+  }
+
+  void Zeichnen(bool inkrementell) {
+    if (!inkrementell) ++volleSeiten;
+    QPainter p(&bild);
+    ui::QtCanvas c(p, abbildung);
+    chart::RefreshAusgabe(grafik.seite, c, grafik.schriften, umfeld, false, inkrementell);
+    c.Abschliessen();
+  }
+
+  void Zyklus(bool voll) {
+    ++probe;
+    Probe();
+    if (!echtdaten.TimerRefreshFaellig()) throw std::runtime_error("no refresh due");
+    grafik.Neuaufbau = voll;
+    echtdaten.btGrafikClick({}, true, [this](bool inkrementell) { Zeichnen(inkrementell); });
+  }
+};
+
+void Refresh(benchmark::State& state, bool voll) {
+  LiveAufbau a;
+  const int vorher = a.volleSeiten;
+  for (auto _ : state) a.Zyklus(voll);
+  state.counters["volle_seiten"] = a.volleSeiten - vorher;
+  state.counters["seiten"] = a.seiten;
+  if (a.grafik.Zeichnet) state.SkipWithError("a refresh did not complete");
+}
+
+void BM_RefreshInkrementell(benchmark::State& state) { Refresh(state, false); }
+void BM_RefreshVoll(benchmark::State& state) { Refresh(state, true); }
+
+BENCHMARK(BM_RefreshInkrementell)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_RefreshVoll)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,265 @@
+// The live table's logic: the hand-over of the selection to the live chart, the refresh
+// cycle its timer drives, and the saved selection.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "cp1252.h"
+#include "echtdaten.h"
+#include "ini_datei.h"
+#include "test_dienste.h"
+#include "text_format.h"
+
+namespace pegel::chart {
+namespace {
+
+class Uebergabe : public ::testing::Test {
+ protected:
+  pegel::test::Umgebung u;
+  LiveGrafik g{u.s, u.d};
+  LiveTabelle tabelle;
+  Echtdaten e{u.s, u.d, g, tabelle};
+  std::vector<bool> seiten;  // the pages drawn: true for incremental
+
+  // Twelve analog parameters over `puffer` slots; parameter j holds j * 1000 + slot.
+  void Aufbauen(int puffer, const std::string& ini = "") {
+    test::DateiSchreiben(u.s.IniDatei, ini);
+    u.s.Itemcount = 12;
+    u.s.Puffer = puffer;
+    u.s.WertPuffer.assign(12, std::vector<double>(puffer));
+    u.s.ZeitPuffer.assign(static_cast<std::size_t>(puffer), 0.0);
+    for (int j = 1; j <= 12; ++j) {
+      for (int i = 0; i < puffer; ++i) u.s.WertPuffer[j - 1][i] = j * 1000 + i;
+      u.s.Itemnames.at(j) = "P" + std::to_string(j);
+      u.s.Grafiktyp.at(j) = 1;
+    }
+    u.s.PufferZeiger = 7;
+    tabelle.SpaltenSetzen(13);
+  }
+  std::vector<bool> Erste(int n) {
+    std::vector<bool> a(12, false);
+    for (int i = 0; i < n; ++i) a[i] = true;
+    return a;
+  }
+  Echtdaten::Folge Klick(const std::vector<bool>& a, bool sichtbar) {
+    return e.btGrafikClick(a, sichtbar, [this](bool i) { seiten.push_back(i); });
+  }
+};
+
+TEST_F(Uebergabe, WithoutBufferOnlyAMessage) {
+  EXPECT_EQ(Klick({true}, false), Echtdaten::Folge::Nichts);
+  EXPECT_EQ(u.meldungen.gezeigt,
+            std::vector<std::string>{"Fo_Echtdaten : DDE-Puffer wurde nicht initialisiert !"});
+}
+
+TEST_F(Uebergabe, SelectionCountsDecideWhetherTheChartOpens) {
+  Aufbauen(10);
+  EXPECT_EQ(Klick(Erste(0), false), Echtdaten::Folge::Nichts);
+  EXPECT_EQ(Klick(Erste(10), false), Echtdaten::Folge::Nichts);
+  EXPECT_EQ(u.s.AnzAnalog, 10);
+  EXPECT_EQ(u.meldungen.gezeigt,
+            (std::vector<std::string>{Ansi("Bitte wählen Sie aus der Liste der Parameter !"),
+                                      Ansi("Sie haben mehr als 9 Grafiken ausgewählt !")}));
+  EXPECT_FALSE(u.drucker.quer.has_value());
+
+  u.meldungen.gezeigt.clear();
+  for (int n : {1, 9}) {
+    u.s.Grafiktyp[2] = 2;
+    EXPECT_EQ(Klick(Erste(n), false), Echtdaten::Folge::GrafikZeigen) << n;
+    EXPECT_EQ(g.seite.Anzahl, n);
+    EXPECT_EQ(u.s.AnzAnalog + u.s.AnzDigital, n);
+    EXPECT_EQ(g.seite.Schreibposition, 2);
+    EXPECT_EQ(g.seite.Grafikspeicher.back(), u.s.WertPuffer[n - 1]);
+    EXPECT_EQ(g.seite.Anzeige[n].Name, "P" + std::to_string(n));
+  }
+  EXPECT_EQ(u.s.AnzDigital, 1);
+  EXPECT_EQ(g.seite.Streifen[2].Typ, 2);
+  EXPECT_EQ(g.Schriftname, "Arial");
+  EXPECT_TRUE(u.drucker.quer.value_or(false));
+  EXPECT_TRUE(u.meldungen.gezeigt.empty());
+  EXPECT_FALSE(u.s.Grafikanzeige[10]);
+}
+
+TEST_F(Uebergabe, AnotherTypeIsNotCountedAndStopsTheHandOver) {
+  Aufbauen(10);
+  u.s.Grafiktyp[1] = 3;
+  EXPECT_EQ(Klick(Erste(2), false), Echtdaten::Folge::Nichts);
+  EXPECT_EQ(u.s.AnzAnalog, 1);
+  EXPECT_EQ(u.s.AnzDigital, 0);
+  EXPECT_TRUE(u.meldungen.gezeigt.empty());
+
+  // Behind the charted ones it takes a chart number that does not exist.
+  u.s.Grafiktyp[1] = 1;
+  u.s.Grafiktyp[2] = 0;
+  EXPECT_EQ(Klick(Erste(2), false), Echtdaten::Folge::Nichts);
+  EXPECT_EQ(g.seite.Anzahl, 1);
+}
+
+TEST_F(Uebergabe, TimeLabelsFollowTheBufferLength) {
+  struct Fall {
+    int puffer;
+    bool ganzerTag;
+    std::size_t labels;
+    double punkte;
+  };
+  for (const Fall f :
+       {Fall{60, false, 21, 3.0}, Fall{480, false, 25, 20.0}, Fall{10, true, 13, 1.0},
+        Fall{24, false, 25, 1.0}, Fall{25, false, 13, 25.0 / 12}}) {
+    Aufbauen(f.puffer);
+    u.s.GanzerTag = f.ganzerTag;
+    if (f.ganzerTag) {
+      ASSERT_TRUE(g.Zeitfenster(3, 2, 46362 + ZeitKodieren(10, 0, 0)));
+      u.s.ZeitPuffer[2] = ZeitKodieren(10, 1, 0);
+    }
+    EXPECT_EQ(Klick(Erste(1), false), Echtdaten::Folge::GrafikZeigen) << f.puffer;
+    EXPECT_EQ(g.seite.Zeitlabels.size(), f.labels) << f.puffer;
+    EXPECT_DOUBLE_EQ(g.seite.PunkteProLabel, f.punkte) << f.puffer;
+    // The fixed window's labels run from its start.
+    if (f.ganzerTag) {
+      EXPECT_EQ(g.seite.Zeitlabels.front(), "10:00:00");
+    }
+  }
+}
+
+TEST_F(Uebergabe, UnitsAndSumSettingsComeFromTheIniFile) {
+  Aufbauen(10,
+           "[Einheiten]\r\nItem1=m3/h\r\nItem2=bar\r\nItem3=123456789012345\r\n"
+           "[GrafikEinheit]\r\nItem2=mbar\r\n"
+           "[GrafikSumEinheit]\r\nItem1=m3\r\n"
+           "[GrafikSumTeiler]\r\nItem1=1000\r\nItem2=viel\r\n");
+  u.s.ItemSummen[2].GrafikSumTeiler = 60;
+  ASSERT_EQ(Klick(Erste(4), false), Echtdaten::Folge::GrafikZeigen);
+  const auto& a = g.seite.Anzeige;
+  EXPECT_EQ(a[1].Einheit, "m3/h");
+  EXPECT_EQ(a[1].GrafikSumEinheit, "m3");
+  EXPECT_EQ(a[1].GrafikSumTeiler, 1000);
+  EXPECT_EQ(a[2].Einheit, "mbar");
+  EXPECT_EQ(a[2].GrafikSumEinheit, "mbar");
+  EXPECT_EQ(a[2].GrafikSumTeiler, 60);  // not a number: the old divisor stays
+  EXPECT_EQ(a[3].Einheit, "1234567890");
+  EXPECT_EQ(a[4].Einheit, "-");
+  EXPECT_EQ(a[4].GrafikSumTeiler, 1);
+  EXPECT_EQ(u.s.ItemDefs[4].Einheit, "-");
+}
+
+TEST_F(Uebergabe, SavedSelectionIsWrittenToTheIniFile) {
+  Aufbauen(10, "[Grafikanzeige]\r\nItem1=1\r\nItem3=1\r\n");
+  e.btAuswahlClick({false, true, false});
+  const IniDatei ini(u.s.IniDatei, true);
+  EXPECT_FALSE(ini.LeseBool("Grafikanzeige", "Item1", true));
+  EXPECT_TRUE(ini.LeseBool("Grafikanzeige", "Item2", false));
+  EXPECT_FALSE(ini.LeseBool("Grafikanzeige", "Item3", true));
+  EXPECT_FALSE(u.s.Grafikanzeige[1]);
+  EXPECT_TRUE(u.s.Grafikanzeige[2]);
+}
+
+TEST_F(Uebergabe, ShowingLabelsTheTableAndOpensTheChartOnceAfterAutoStart) {
+  Aufbauen(10);
+  u.s.ItemDefs[1].Einheit = "m";
+  u.s.AutoStartAktiv = true;
+  EXPECT_TRUE(e.FormShow());
+  EXPECT_FALSE(e.FormShow());
+  EXPECT_EQ(tabelle.Zelle(0, 0), "Zeit");
+  EXPECT_EQ(tabelle.Zelle(1, 0), "P1  [m]");
+  EXPECT_EQ(tabelle.Zelle(12, 0), "P12  []");
+  EXPECT_EQ(tabelle.Zelle(0, 4), "Anzahl");
+}
+
+class Zyklus : public Uebergabe {
+ protected:
+  void SetUp() override {
+    Aufbauen(10);
+    u.s.Grafikanzeige.fill(false);
+    ASSERT_EQ(Klick({false, true, false, true}, false), Echtdaten::Folge::GrafikZeigen);
+    g.FensterZeigen();
+    ASSERT_TRUE(g.FormPaint());
+  }
+};
+
+TEST_F(Zyklus, TimerRefreshesOnlyForANewSample) {
+  EXPECT_TRUE(e.TimerRefreshFaellig());
+  EXPECT_FALSE(e.TimerRefreshFaellig());
+  EXPECT_EQ(e.LetzterZeiger, 7);
+
+  u.s.PufferZeiger = 8;
+  u.s.Lesen_Fertig = false;
+  EXPECT_FALSE(e.TimerRefreshFaellig());
+  u.s.Lesen_Fertig = true;
+  g.LiveGrafikAktiv = false;
+  EXPECT_FALSE(e.TimerRefreshFaellig());
+  g.LiveGrafikAktiv = true;
+  EXPECT_TRUE(e.TimerRefreshFaellig());
+  EXPECT_EQ(e.LetzterZeiger, 8);
+}
+
+TEST_F(Uebergabe, TheFixedWindowFollowsOverTheChangeOfDay) {
+  Aufbauen(60);
+  u.s.GanzerTag = true;
+  ASSERT_TRUE(g.Zeitfenster(3, 2, 46362 + ZeitKodieren(23, 5, 0)));
+  u.s.ZeitPuffer[2] = ZeitKodieren(23, 10, 0);
+  u.s.Grafikanzeige.fill(false);
+  ASSERT_EQ(Klick({true}, false), Echtdaten::Folge::GrafikZeigen);
+  g.FensterZeigen();
+  ASSERT_TRUE(g.FormPaint());
+  ASSERT_TRUE(e.TimerRefreshFaellig());
+  ASSERT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
+
+  // The change of day empties the buffer; until its first sample there is nothing to show.
+  u.s.PufferZeiger = 4;
+  std::fill(u.s.WertPuffer[0].begin(), u.s.WertPuffer[0].end(), NoValue);
+  EXPECT_FALSE(e.TimerRefreshFaellig());
+
+  u.s.PufferZeiger = 5;
+  u.s.ZeitPuffer[0] = ZeitKodieren(0, 0, 10);
+  u.s.WertPuffer[0][0] = 3.5;
+  ASSERT_TRUE(e.TimerRefreshFaellig());
+  EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
+  EXPECT_EQ(g.seite.FestAnfang, 0);
+  EXPECT_EQ(g.seite.Grafikspeicher[0][0], 3.5);
+  EXPECT_EQ(seiten, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(g.Zeichnet);
+  EXPECT_TRUE(u.Log().empty());
+}
+
+TEST_F(Zyklus, ARefreshCopiesTheNewSampleAndDrawsIncrementally) {
+  u.s.PufferZeiger = 8;
+  u.s.WertPuffer[3][3] = 4005;
+  u.s.AktDaten[4][1] = "Mittel";
+  u.s.TagWechsel = true;
+  EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
+  EXPECT_EQ(g.seite.Grafikspeicher[1][3], 4005);
+  EXPECT_EQ(g.seite.Schreibposition, 3);
+  EXPECT_EQ(g.seite.Anzeige[2].Werttext, FestFormat(4005, 8, 2));
+  EXPECT_EQ(g.seite.Anzeige[2].Statistiktexte[1], "Mittel");
+  EXPECT_FALSE(u.s.TagWechsel);
+  EXPECT_FALSE(g.Zeichnet);
+
+  u.s.WertPuffer[3][3] = 9999;  // beyond the range so far
+  EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
+  EXPECT_EQ(seiten, (std::vector<bool>{true, false}));
+
+  // The window is open but not (yet) active: nothing happens.
+  g.LiveGrafikAktiv = false;
+  EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Nichts);
+  EXPECT_EQ(seiten.size(), 2u);
+}
+
+TEST_F(Zyklus, ARefreshFailsWhenTheBufferDoesNotFit) {
+  u.s.WertPuffer[3].push_back(1);
+  u.s.TagWechsel = true;
+  EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
+  EXPECT_EQ(u.Log(), std::vector<std::string>{"Fo_Echtdaten : Fehler beim Refresh von Item 4 !"});
+  EXPECT_TRUE(g.Zeichnet);
+  EXPECT_TRUE(u.s.TagWechsel);
+  EXPECT_TRUE(seiten.empty());
+
+  // More selected parameters than charts: the surplus has no chart to refresh.
+  u.s.WertPuffer[3].pop_back();
+  u.s.Grafikanzeige[5] = true;
+  EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
+  EXPECT_EQ(u.Log().back(), "Fo_Echtdaten : Fehler beim Refresh von Item 5 !");
+  EXPECT_TRUE(seiten.empty());
+}
+
+}  // namespace
+}  // namespace pegel::chart

@@ -1,0 +1,413 @@
+// The live chart's logic: copying the ring buffer into the charts, the fixed time window,
+// the choice between full and incremental pages, the re-entry guards and group loading.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "aufzeichnung.h"
+#include "cp1252.h"
+#include "live_grafik.h"
+#include "refresh_ausgabe.h"
+#include "test_dienste.h"
+#include "text_format.h"
+#include "zeitachse.h"
+
+namespace pegel::chart {
+namespace {
+
+bool Enthaelt(const std::vector<std::string>& zeilen, const std::string& text) {
+  return std::find(zeilen.begin(), zeilen.end(), text) != zeilen.end();
+}
+
+TDateTime Uhrzeit(int h, int m, int s = 0) { return ZeitKodieren(h, m, s); }
+
+class Live : public ::testing::Test {
+ protected:
+  pegel::test::Umgebung u;
+  LiveGrafik g{u.s, u.d};
+
+  void SetUp() override { u.s.FehlerLog = true; }
+
+  // `n` parameters of `puffer` slots; parameter j holds j * 100 + slot.
+  void Puffer(int n, int puffer) {
+    u.s.Itemcount = n;
+    u.s.Puffer = puffer;
+    u.s.WertPuffer.assign(static_cast<std::size_t>(n), std::vector<double>(puffer));
+    for (int j = 0; j < n; ++j) {
+      for (int i = 0; i < puffer; ++i) u.s.WertPuffer[j][i] = (j + 1) * 100 + i;
+      u.s.Itemnames.at(j + 1) = "P" + std::to_string(j + 1);
+      u.s.Grafiktyp.at(j + 1) = 1;
+    }
+    u.s.ZeitPuffer.assign(static_cast<std::size_t>(puffer), 0.0);
+  }
+
+  // The fixed window of `spanne` hours from `anfang`, over `puffer` slots with 12 labels.
+  void Fenster(double spanne, TDateTime anfang, int puffer) {
+    u.s.GanzerTag = true;
+    g.Spanne = spanne;
+    g.seite.LabelMinuten = spanne * 60 / 12;
+    g.seite.FestAnfang = anfang;
+    g.seite.Zeitlabels.assign(13, "");
+    g.seite.PunkteProLabel = std::max(1.0, puffer / 12.0);
+    InitTimeSkale(g.seite, puffer);
+  }
+};
+
+TEST_F(Live, RollingCopyFollowsSlotOrderAndShowsTheNewestValue) {
+  Puffer(1, 10);
+  ASSERT_EQ(g.InitGraf(1, 4), 0);
+  ASSERT_EQ(g.InitFeld(0, 1, 9, u.s.WertPuffer[0], 0), 9);
+  EXPECT_EQ(g.seite.Grafikspeicher[0], u.s.WertPuffer[0]);
+  EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(104, 8, 2));
+
+  // A cursor outside the buffer cannot name a newest value.
+  g.seite.Schreibposition = 10;
+  EXPECT_EQ(g.IntervallChecken(0, u.s.WertPuffer[0]), 9);
+  EXPECT_EQ(g.seite.Anzeige[1].Werttext, "?");
+  EXPECT_EQ(g.IntervallChecken(1, u.s.WertPuffer[0]), -1);
+  // Fewer values than slots: an error, not a read past the end.
+  EXPECT_EQ(g.IntervallChecken(0, std::vector<double>(5, 1.0)), -1);
+}
+
+TEST_F(Live, RefreshNeedsAnActiveWindow) {
+  Puffer(1, 10);
+  ASSERT_EQ(g.InitGraf(1, 0), 0);
+  ASSERT_EQ(g.InitFeld(0, 1, 9, u.s.WertPuffer[0], 0), 9);
+  u.s.WertPuffer[0][3] = 42;
+  EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 0);
+  EXPECT_EQ(g.seite.Grafikspeicher[0][3], 103);
+  g.LiveGrafikAktiv = true;
+  EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 9);
+  EXPECT_EQ(g.seite.Grafikspeicher[0][3], 42);
+  EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(42, 8, 2));
+}
+
+TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
+  // 1 hour over 60 slots: one slot per minute from 10:00.
+  Puffer(1, 60);
+  Fenster(1, Uhrzeit(10, 0), 60);
+  EXPECT_EQ(g.seite.Zeitlabels.front(), "10:00:00");
+  EXPECT_EQ(g.seite.Zeitlabels.back(), "11:00:00");
+  auto& w = u.s.WertPuffer[0];
+  std::fill(w.begin(), w.end(), NoValue);
+  // Slots in order of arrival; the first one is before the window.
+  const std::vector<std::pair<TDateTime, double>> proben = {{Uhrzeit(9, 58), 1},
+                                                            {Uhrzeit(10, 0), 2},
+                                                            {Uhrzeit(10, 3), 3},
+                                                            {Uhrzeit(10, 4), NoValue},
+                                                            {Uhrzeit(10, 7), 5}};
+  for (std::size_t i = 0; i < proben.size(); ++i) {
+    u.s.ZeitPuffer[i] = proben[i].first;
+    w[i] = proben[i].second;
+  }
+  ASSERT_EQ(g.InitGraf(1, 2), 0);
+  ASSERT_EQ(g.InitFeld(0, 1, 59, w, 0), 59);
+  const auto& c = g.seite.Grafikspeicher[0];
+  EXPECT_EQ(c[0], 2);
+  EXPECT_EQ(c[3], 3);
+  EXPECT_EQ(c[7], NoValue);  // after the gap nothing is copied
+  EXPECT_EQ(std::count(c.begin(), c.end(), NoValue), 58);
+  EXPECT_FALSE(g.Neuaufbau);
+
+  // The last slot of the window takes the sample at its end.
+  u.s.ZeitPuffer[5] = Uhrzeit(10, 59, 45);
+  w[5] = 9;
+  w[3] = 4;
+  g.seite.Schreibposition = 5;
+  ASSERT_EQ(g.IntervallChecken(0, w), 59);
+  EXPECT_EQ(c[59], 9);
+  EXPECT_EQ(c[7], 5);
+  EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(9, 8, 2));
+}
+
+TEST_F(Live, FixedWindowStartsAtMidnightAfterTheChangeOfDay) {
+  Puffer(1, 60);
+  Fenster(1, Uhrzeit(23, 0), 60);
+  u.s.ZeitPuffer[0] = Uhrzeit(0, 0, 5);
+  u.s.WertPuffer[0][1] = NoValue;
+  ASSERT_EQ(g.InitGraf(1, 0), 0);
+  ASSERT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59);
+  EXPECT_EQ(g.seite.FestAnfang, 0);
+  EXPECT_EQ(g.seite.Zeitlabels.front(), "00:00:00");
+  EXPECT_EQ(g.seite.Zeitlabels.back(), "01:00:00");
+  EXPECT_TRUE(g.Neuaufbau);
+  EXPECT_EQ(g.seite.Grafikspeicher[0][0], 100);
+  const auto log = u.Log();
+  EXPECT_TRUE(Enthaelt(log, "IntervallChecken : Tageswechsel : 00:00:05 < 23:00:00"));
+  EXPECT_TRUE(Enthaelt(log, "IntervallChecken : Skala neu : 00:00:00..01:00:00"));
+}
+
+TEST_F(Live, FixedWindowMovesOnByWholeLabelSteps) {
+  Puffer(1, 60);
+  Fenster(1, Uhrzeit(10, 0), 60);
+  u.s.ZeitPuffer[0] = Uhrzeit(11, 7);
+  ASSERT_EQ(g.InitGraf(1, 0), 0);
+  ASSERT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59);
+  EXPECT_EQ(ZeitText(g.seite.FestAnfang), "10:10:00");
+  EXPECT_EQ(g.seite.Zeitlabels.back(), "11:10:00");
+  EXPECT_TRUE(g.Neuaufbau);
+  EXPECT_EQ(g.seite.Grafikspeicher[0][57], 100);  // 11:07 is 57 minutes into the window
+  EXPECT_TRUE(Enthaelt(u.Log(), "IntervallChecken : Skala neu : 10:10:00..11:10:00"));
+
+  // A whole day moves in steps of 120 minutes.
+  Puffer(1, 480);
+  Fenster(24, 0, 480);
+  g.seite.FestEnd = Uhrzeit(6, 0);
+  u.s.ZeitPuffer[0] = Uhrzeit(9, 0);
+  ASSERT_EQ(g.InitGraf(1, 0), 0);
+  ASSERT_EQ(g.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), 479);
+  EXPECT_EQ(ZeitText(g.seite.FestAnfang), "04:00:00");
+  EXPECT_EQ(g.seite.Zeitlabels.front(), "04:00:00");
+  EXPECT_EQ(g.seite.Zeitlabels[1], "06:00:00");
+}
+
+TEST_F(Live, FixedWindowWithoutLabelStepsEndsTheMove) {
+  Puffer(1, 60);
+  Fenster(1, Uhrzeit(10, 0), 60);
+  g.seite.LabelMinuten = 0;
+  u.s.ZeitPuffer[0] = Uhrzeit(11, 30);
+  ASSERT_EQ(g.InitGraf(1, 0), 0);
+  EXPECT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59);
+  EXPECT_TRUE(Enthaelt(u.Log(), "Fo_Tagesgrafik IntervallChecken : FestEnd=0"));
+  EXPECT_EQ(ZeitText(g.seite.FestAnfang), "10:00:00");
+}
+
+// A clock whose every reading is 5 ms later, and events that close the chart window.
+class EilendeUhr : public pegel::test::TestClock {
+ public:
+  std::uint32_t Ticks() override { return ticks += 5; }
+};
+
+TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
+  struct Schliessen : PendingEvents {
+    std::function<void()> tun;
+    void Verarbeiten() override { tun(); }
+  } schliessen;
+  EilendeUhr uhr;
+  Dienste d{uhr, u.meldungen, schliessen, u.log, u.drucker};
+  LiveGrafik fenster{u.s, d};
+  Puffer(1, 480);
+  schliessen.tun = [&] {};
+  ASSERT_EQ(fenster.InitGraf(1, 0), 0);
+  ASSERT_EQ(fenster.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), 479);
+  fenster.LiveGrafikAktiv = true;
+
+  // "Zurück" clicked during the copy releases the arrays the copy writes to.
+  schliessen.tun = [&] {
+    fenster.LiveGrafikAktiv = false;
+    fenster.Schliesst = true;
+    fenster.ReleaseGraf();
+  };
+  EXPECT_EQ(fenster.RefreshGraf(0, u.s.WertPuffer[0], 479, 0), -1);
+  EXPECT_TRUE(fenster.seite.Grafikspeicher.empty());
+
+  // So does a group chosen meanwhile, which sets the arrays up anew.
+  fenster.Schliesst = false;
+  ASSERT_EQ(fenster.InitGraf(1, 0), 0);
+  bool einmal = true;
+  schliessen.tun = [&] {
+    if (einmal) fenster.InitGraf(1, 0);
+    einmal = false;
+  };
+  EXPECT_EQ(fenster.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), -1);
+}
+
+class Refresh : public Live {
+ protected:
+  std::vector<bool> seiten;  // the pages drawn: true for incremental
+  void SetUp() override {
+    Live::SetUp();
+    Puffer(2, 10);
+    u.s.Grafiktyp[2] = 2;
+    ASSERT_EQ(g.InitGraf(2, 0), 1);
+    ASSERT_EQ(g.InitFeld(0, 1, 9, u.s.WertPuffer[0], 0), 9);
+    ASSERT_EQ(g.InitFeld(1, 2, 9, u.s.WertPuffer[1], 0), 9);
+    g.LiveGrafikAktiv = true;
+    ASSERT_TRUE(g.FormPaint());
+  }
+  void Zyklus() {
+    g.InitRefresh();
+    ASSERT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 0), 9);
+    ASSERT_EQ(g.RefreshGraf(1, u.s.WertPuffer[1], 9, 0), 9);
+    g.FinishRefresh([this](bool inkrementell) { seiten.push_back(inkrementell); });
+  }
+};
+
+TEST_F(Refresh, AGrownRangeOrARebuildDrawsAFullPage) {
+  Zyklus();
+  u.s.WertPuffer[0][4] = 105;  // inside the range
+  Zyklus();
+  u.s.WertPuffer[0][4] = 500;  // above the maximum
+  Zyklus();
+  Zyklus();
+  u.s.WertPuffer[0][4] = -3;  // below the minimum
+  Zyklus();
+  g.Neuaufbau = true;
+  Zyklus();
+  EXPECT_EQ(seiten, (std::vector<bool>{true, true, false, true, false, false}));
+  EXPECT_FALSE(g.Neuaufbau);
+  EXPECT_FALSE(g.Zeichnet);
+  EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Maximum, 109);  // the 500 was overwritten
+  EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Minimum, -3);
+}
+
+TEST_F(Refresh, NothingIsDrawnWhilePrintingOrInactive) {
+  g.DruckAktiv = true;
+  Zyklus();
+  EXPECT_TRUE(g.Zeichnet);
+  g.DruckAktiv = false;
+  g.LiveGrafikAktiv = false;
+  g.InitRefresh();
+  g.FinishRefresh([this](bool i) { seiten.push_back(i); });
+  EXPECT_TRUE(g.Zeichnet);
+  EXPECT_TRUE(seiten.empty());
+}
+
+TEST_F(Refresh, PaintAndResizeOnlyLogWhileBusy) {
+  g.InitRefresh();
+  EXPECT_FALSE(g.FormPaint());
+  EXPECT_FALSE(g.FormResize());
+  g.Zeichnet = false;
+  g.DruckAktiv = true;
+  EXPECT_FALSE(g.FormPaint());
+  EXPECT_FALSE(g.FormResize());
+  g.Schliesst = true;
+  EXPECT_FALSE(g.FormPaint());
+  EXPECT_FALSE(g.FormResize());
+  EXPECT_EQ(u.Log(), (std::vector<std::string>{
+                         "Fo_Tagesgrafik: FormPaint : Refreshing",
+                         "Fo_Tagesgrafik: FormResize : Refreshing",
+                         "Fo_Tagesgrafik: FormPaint : DruckAktiv",
+                         "Fo_Tagesgrafik: FormResize : DruckAktiv",
+                         "Fo_Tagesgrafik: FormPaint : Closing",
+                         "Fo_Tagesgrafik: FormResize : Closing",
+                         "Fo_Tagesgrafik: FormResize : DruckAktiv",
+                     }));
+
+  // A paint when idle resets the ranges to the current data.
+  g.Schliesst = g.DruckAktiv = false;
+  g.seite.GrafikstatistikVorher[1].Maximum = 1e9;
+  u.s.WertPuffer[0][4] = 150;
+  g.seite.Grafikspeicher[0] = u.s.WertPuffer[0];
+  EXPECT_TRUE(g.FormPaint());
+  EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Maximum, 150);
+}
+
+TEST_F(Live, TimeSpansOfTheFixedWindow) {
+  struct Fall {
+    int k;
+    TDateTime jetzt;
+    double spanne;
+    double labelMinuten;
+    const char* anfang;
+  };
+  const Fall faelle[] = {
+      {0, Uhrzeit(9, 41, 30), 1.0 / 60, 1.0 / 12, "09:41:00"},
+      {1, Uhrzeit(9, 41), 0.2, 1, "09:41:00"},
+      {2, Uhrzeit(9, 41), 0.5, 2.5, "09:41:00"},
+      {3, Uhrzeit(9, 41), 1, 5, "09:00:00"},
+      {3, Uhrzeit(23, 59), 1, 5, "23:00:00"},
+      {4, Uhrzeit(23, 10), 2, 10, "22:00:00"},
+      {5, Uhrzeit(19, 0), 6, 30, "18:00:00"},
+      {5, Uhrzeit(18, 0), 6, 30, "18:00:00"},
+      {6, Uhrzeit(12, 0), 12, 60, "12:00:00"},
+      {6, Uhrzeit(11, 59), 12, 60, "00:00:00"},
+      {7, Uhrzeit(17, 3), 24, 120, "00:00:00"},
+      {8, Uhrzeit(9, 41), 0.5, 2.5, "09:41:00"},
+  };
+  const TDateTime tag = 46362;
+  for (const Fall& f : faelle) {
+    ASSERT_TRUE(g.Zeitfenster(f.k, 30, tag + f.jetzt)) << f.k;
+    EXPECT_DOUBLE_EQ(g.Spanne, f.spanne) << f.k;
+    EXPECT_DOUBLE_EQ(g.seite.LabelMinuten, f.labelMinuten) << f.k;
+    EXPECT_EQ(ZeitText(g.seite.FestAnfang), f.anfang) << f.k;
+    EXPECT_LT(g.seite.FestAnfang, 1.0) << f.k;
+    EXPECT_DOUBLE_EQ(u.s.Heute, tag + f.jetzt);
+    EXPECT_DOUBLE_EQ(u.s.PrintDate, u.s.Heute - 1);
+  }
+  EXPECT_TRUE(Enthaelt(u.Log(), "Anzeige von 22 bis 25"));
+
+  u.s.Heute = 5;
+  for (int k : {-1, 9}) EXPECT_FALSE(g.Zeitfenster(k, 30, tag + Uhrzeit(9, 0)));
+  EXPECT_EQ(u.meldungen.gezeigt, std::vector<std::string>(2, Ansi("Ungültiges Zeitintervall !")));
+  EXPECT_DOUBLE_EQ(g.Spanne, 0.5);
+  EXPECT_EQ(u.s.Heute, 5);
+}
+
+class Gruppe : public Live {
+ protected:
+  int seiten = 0;
+  void SetUp() override {
+    Live::SetUp();
+    Puffer(4, 10);
+  }
+  bool Laden(std::vector<std::int32_t> mitglieder, int zahl) {
+    TGruppe& gr = u.s.GruppenTabelle[3];
+    gr.Mitglieder.fill(0);
+    std::copy(mitglieder.begin(), mitglieder.end(), gr.Mitglieder.begin());
+    gr.Mitgliederzahl = zahl;
+    return g.Grafik_Laden(3, [this] { ++seiten; });
+  }
+};
+
+TEST_F(Gruppe, MembersBecomeTheCharts) {
+  u.s.Grafikanzeige[1] = true;
+  u.s.ItemWerte[4].UpWarn = 77;
+  u.s.AktDaten[4][2] = "Min";
+  ASSERT_TRUE(Laden({2, 4, 181, 0, 3}, 2));
+  EXPECT_FALSE(u.s.Grafikanzeige[1]);
+  EXPECT_TRUE(u.s.Grafikanzeige[2] && u.s.Grafikanzeige[4]);
+  EXPECT_FALSE(u.s.Grafikanzeige[3]);  // after the first empty entry
+  EXPECT_EQ(g.seite.Anzahl, 2);
+  EXPECT_EQ(g.seite.Anzeige[2].Name, "P4");
+  EXPECT_EQ(g.seite.Anzeige[2].UpWarn, 77);
+  EXPECT_EQ(g.seite.Anzeige[2].Statistiktexte[2], "Min");
+  EXPECT_EQ(g.seite.Grafikspeicher[1], u.s.WertPuffer[3]);
+  EXPECT_EQ(seiten, 1);
+  EXPECT_TRUE(g.LiveGrafikAktiv);
+  EXPECT_FALSE(g.Ladefehler);
+}
+
+TEST_F(Gruppe, ChartsThatCannotBeSetUpEndTheLoad) {
+  g.LiveGrafikAktiv = true;
+  for (auto [zahl, mitglieder] : {std::pair{0, std::vector<std::int32_t>{}},
+                                  std::pair{10, std::vector<std::int32_t>{1, 2, 3, 4}}}) {
+    g.Ladefehler = false;
+    EXPECT_FALSE(Laden(mitglieder, zahl));
+    EXPECT_TRUE(g.Ladefehler);
+    EXPECT_FALSE(g.LiveGrafikAktiv);
+  }
+  EXPECT_EQ(u.meldungen.gezeigt,
+            std::vector<std::string>(2, "Fehler bei der Grafik-Initialisierung !"));
+  EXPECT_EQ(seiten, 0);
+
+  // A member of another type leaves the window without live refresh, but no error.
+  g.Ladefehler = false;
+  u.s.Grafiktyp[2] = 0;
+  EXPECT_TRUE(Laden({1, 2}, 2));
+  EXPECT_FALSE(g.Ladefehler);
+  EXPECT_FALSE(g.LiveGrafikAktiv);
+  EXPECT_EQ(seiten, 0);
+}
+
+TEST_F(Gruppe, ACountAboveTheListedMembersLeavesAnEmptyChartThatStillDraws) {
+  ASSERT_TRUE(Laden({1, 2}, 3));
+  ASSERT_EQ(g.seite.Anzahl, 3);
+  EXPECT_TRUE(g.seite.Grafikspeicher[2].empty());
+  EXPECT_TRUE(g.LiveGrafikAktiv);
+  test::AufzeichnendeCanvas c;
+  g.schriften.SeitenSchriftenErzeugen();
+  int timer = 0;
+  SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, [&] { ++timer; }};
+  g.InitRefresh();
+  ASSERT_EQ(g.RefreshGraf(1, u.s.WertPuffer[1], 9, 0), 9);
+  g.FinishRefresh([&](bool inkrementell) {
+    EXPECT_TRUE(RefreshAusgabe(g.seite, c, g.schriften, umfeld, false, inkrementell));
+  });
+  EXPECT_EQ(timer, 1);
+  EXPECT_FALSE(c.aufrufe.empty());
+}
+
+}  // namespace
+}  // namespace pegel::chart

@@ -1,0 +1,206 @@
+// The live table and the live chart window together on the offscreen platform: opening
+// the chart from the selection, the page on the surface, a refresh driven by the table's
+// timer, closing, and a group that cannot be charted.
+#include <QAction>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+
+#include "cp1252.h"
+#include "echtdaten.h"
+#include "live/fo_echtdaten.h"
+#include "live/fo_tagesgrafik.h"
+#include "live_grafik.h"
+#include "live_tabelle.h"
+#include "test_dienste.h"
+#include "text_format.h"
+
+using namespace pegel;
+using namespace pegelui;
+
+namespace {
+
+constexpr int Puffer = 60;
+
+struct Aufbau {
+  test::Umgebung u;
+  LiveTabelle tabelle;
+  chart::LiveGrafik grafik{u.s, u.d};
+  chart::Echtdaten logik{u.s, u.d, grafik, tabelle};
+  TFo_Tagesgrafik tagesgrafik{u.s, u.d, grafik, nullptr};
+  TFo_Echtdaten echtdaten{u.s, u.d, logik, grafik, tabelle, tagesgrafik};
+
+  // Three parameters (analog, digital, analog) with a full buffer, newest slot 20.
+  Aufbau() {
+    test::DateiSchreiben(u.s.IniDatei, "[Einheiten]\r\nItem1=m\r\nItem3=bar\r\n");
+    u.s.Itemcount = 3;
+    u.s.Puffer = Puffer;
+    u.s.ItemListe = {"Pegel", "Pumpe", "Druck"};
+    const int typen[] = {1, 2, 1};
+    u.s.WertPuffer.assign(3, std::vector<double>(Puffer));
+    u.s.ZeitPuffer.assign(Puffer, 0.0);
+    for (int j = 1; j <= 3; ++j) {
+      u.s.Itemnames.at(j) = u.s.ItemListe[j - 1];
+      u.s.Grafiktyp.at(j) = typen[j - 1];
+      u.s.ItemWerte.at(j).ColorNorm = chart::Rgb(0, 0, 160);
+      for (int i = 0; i < Puffer; ++i) {
+        u.s.WertPuffer[j - 1][i] = typen[j - 1] == 2 ? (i / 7) % 2 : 10 * std::sin(i / (3.0 + j));
+      }
+    }
+    u.s.PufferZeiger = 25;
+    tabelle.SpaltenSetzen(4);
+  }
+  QListWidget* Liste() { return echtdaten.findChild<QListWidget*>("lbDDE"); }
+  QWidget* Panel() { return echtdaten.findChild<QWidget*>("panelGrafik"); }
+  QTimer* TimerRefresh() { return echtdaten.findChild<QTimer*>("TimerRefresh"); }
+  QAction* Aktion(const char* name) { return tagesgrafik.findChild<QAction*>(name); }
+  void Waehlen(std::initializer_list<int> zeilen) {
+    for (int z : zeilen) Liste()->item(z)->setSelected(true);
+  }
+  // Runs `f` once the chart window is shown (inside its modal loop) and closes the window
+  // afterwards in any case, so a failed check cannot leave the test waiting.
+  void ImFenster(std::function<void()> f) {
+    auto* warten = new QTimer(&echtdaten);
+    warten->setInterval(10);
+    QObject::connect(warten, &QTimer::timeout, &echtdaten, [this, f, warten] {
+      if (!tagesgrafik.isVisible()) return;
+      warten->stop();
+      warten->deleteLater();
+      f();
+      if (tagesgrafik.isVisible()) tagesgrafik.close();
+    });
+    warten->start();
+  }
+};
+
+// Pixels of the page that are not white.
+int Farbpunkte(const QImage& bild) {
+  int n = 0;
+  for (int y = 0; y < bild.height(); y += 2) {
+    const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+    for (int x = 0; x < bild.width(); x += 2) n += (zeile[x] & 0xffffff) != 0xffffff;
+  }
+  return n;
+}
+
+}  // namespace
+
+class TestLiveFenster : public QObject {
+  Q_OBJECT
+ private slots:
+  void chartOpensRefreshesAndCloses() {
+    Aufbau a;
+    a.echtdaten.show();
+    QTRY_VERIFY(a.echtdaten.isVisible());
+    QCOMPARE(a.Liste()->count(), 3);
+    QVERIFY(a.TimerRefresh()->isActive());
+
+    // The table's view follows the core's notification.
+    auto* modell = a.echtdaten.findChild<QTableView*>("grEcht")->model();
+    QVERIFY(modell->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString().startsWith("Pegel"));
+    a.tabelle.Zahl(2, 5, 1.5, 2);
+    a.tabelle.Benachrichtigen();
+    QCOMPARE(modell->data(modell->index(4, 1), Qt::DisplayRole).toString(),
+             QString::fromStdString(FestFormat(1.5, 7, 2)));
+
+    a.Waehlen({0, 1, 2});
+    bool gezeichnet = false, aufgefrischt = false, pauseGeloggt = false, zurueck = false;
+    a.ImFenster([&] {
+      QVERIFY(a.tagesgrafik.isVisible());
+      QVERIFY(!a.Panel()->isEnabled());
+      QVERIFY(!a.Aktion("Drucken1")->isEnabled());
+      QVERIFY(!a.Aktion("TagWahl1")->isEnabled());
+      QTRY_VERIFY(Farbpunkte(a.tagesgrafik.Flaeche().Bild()) > 1000);
+      QVERIFY(a.tagesgrafik.Flaeche().width() > 100);
+      gezeichnet = true;
+
+      // A new sample: the table's timer refreshes the chart and the page changes.
+      QTRY_VERIFY(a.TimerRefresh()->isActive());
+      const QImage vorher = a.tagesgrafik.Flaeche().Bild().copy();
+      a.u.s.WertPuffer[0][21] = 25;
+      a.u.s.WertPuffer[2][21] = -25;
+      a.u.s.PufferZeiger = 26;
+      QTRY_COMPARE_WITH_TIMEOUT(a.logik.LetzterZeiger, 26, 3000);
+      QTRY_VERIFY(a.tagesgrafik.Flaeche().Bild() != vorher);
+      QCOMPARE(a.grafik.seite.Grafikspeicher[0][21], 25.0);
+      QVERIFY(!a.grafik.Zeichnet);
+      QTRY_VERIFY(a.TimerRefresh()->isActive());
+      aufgefrischt = true;
+
+      // "Neu zeichnen" while a cycle runs only logs.
+      a.grafik.Zeichnet = true;
+      const QImage waehrend = a.tagesgrafik.Flaeche().Bild().copy();
+      a.Aktion("Neuzeichnen1")->trigger();
+      QCOMPARE(a.tagesgrafik.Flaeche().Bild(), waehrend);
+      pauseGeloggt = a.u.Log().back() == "Fo_Tagesgrafik: FormPaint : Refreshing";
+      a.grafik.Zeichnet = false;
+
+      a.Aktion("Zurueck1")->trigger();
+      zurueck = !a.tagesgrafik.isVisible();
+    });
+    QTest::mouseClick(a.echtdaten.findChild<QPushButton*>("btGrafik"), Qt::LeftButton);
+    QVERIFY(gezeichnet);
+    QVERIFY(aufgefrischt);
+    QVERIFY(pauseGeloggt);
+    QVERIFY(zurueck);
+    QVERIFY(a.Panel()->isEnabled());
+    QVERIFY(!a.grafik.LiveGrafikAktiv);
+    QVERIFY(!a.TimerRefresh()->isActive());
+    QVERIFY(a.grafik.seite.Grafikspeicher.empty());
+    QVERIFY(a.u.meldungen.gezeigt.empty());
+  }
+
+  void autoStartOpensTheChartAndAnEmptyGroupClosesIt() {
+    Aufbau a;
+    a.u.s.Grafikanzeige[3] = true;
+    a.u.s.AutoStartAktiv = true;
+    a.u.s.GruppenTabelle[1].Mitgliederzahl = 0;
+    bool offen = false, geschlossen = false;
+    a.ImFenster([&] {
+      offen = a.tagesgrafik.isVisible() && a.grafik.seite.Anzahl == 1;
+      a.tagesgrafik.Gruppe1Click(1);
+      geschlossen = !a.tagesgrafik.isVisible();
+    });
+    a.echtdaten.show();
+    QTRY_VERIFY(offen);
+    QTRY_VERIFY(geschlossen);
+    QVERIFY(a.grafik.Ladefehler);
+    QVERIFY(a.u.meldungen.gezeigt ==
+            std::vector<std::string>{"Fehler bei der Grafik-Initialisierung !"});
+    QTRY_VERIFY(a.Panel()->isEnabled());
+    QVERIFY(!a.u.s.AutoStartAktiv);
+  }
+
+  void printingGoesToThePrinterAndFailuresAreLogged() {
+    Aufbau a;
+    QCOMPARE(a.logik.btGrafikClick({true, true, true}, false, {}),
+             chart::Echtdaten::Folge::GrafikZeigen);
+    QPrinter drucker;
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    const auto pdf = a.u.verz / "seite.pdf";
+    drucker.setOutputFileName(QString::fromStdString(pdf.string()));
+    TFo_Tagesgrafik fenster(a.u.s, a.u.d, a.grafik, &drucker);
+    fenster.resize(800, 600);
+    fenster.show();
+    QTRY_VERIFY(Farbpunkte(fenster.Flaeche().Bild()) > 1000);
+    fenster.Drucken1Click();
+    QVERIFY(!a.grafik.DruckAktiv);
+    QVERIFY(test::DateiLesen(pdf).rfind("%PDF", 0) == 0);
+    QVERIFY(a.u.Log().empty());
+
+    drucker.setOutputFileName(QString::fromStdString((a.u.verz / "fehlt" / "x.pdf").string()));
+    fenster.Drucken1Click();
+    QVERIFY(!a.grafik.DruckAktiv);
+    QVERIFY(!a.u.Log().empty());
+    // The log is kept in the Windows code page like every other message.
+    QVERIFY(a.u.Log().back().rfind(Ansi("Drucken nicht möglich: "), 0) == 0);
+  }
+};
+
+QTEST_MAIN(TestLiveFenster)
+#include "test_live_fenster.moc"
