@@ -356,6 +356,7 @@ void LiveGrafik::FensterZeigen() {
   LiveGrafikAktiv = true;
   Zeichnet = false;
   Schliesst = false;
+  seite.Schliesst = false;
 }
 
 }  // namespace pegel::chart

@@ -54,6 +54,12 @@ class LiveGrafik {
   // events served during the copy closed the window or set the charts up anew.
   int IntervallChecken(int i, const std::vector<double>& werte);
   void ReleaseGraf();
+  // The window closes: nothing is refreshed or drawn any more, also by a page in progress.
+  void Schliessen() {
+    LiveGrafikAktiv = false;
+    Schliesst = true;
+    seite.Schliesst = true;
+  }
 
   // Paint and resize: whether a full page is to be drawn now. While closing, printing or
   // refreshing only the log hears of it. Before a full page every analog chart's range is

@@ -67,7 +67,7 @@ TFo_Tagesgrafik::TFo_Tagesgrafik(pegel::PegelStatus& s, pegel::Dienste& d, LiveG
   connect(neu, &QAction::triggered, this, &TFo_Tagesgrafik::FormPaint);
 }
 
-TFo_Tagesgrafik::~TFo_Tagesgrafik() { grafik_.Schliesst = true; }
+TFo_Tagesgrafik::~TFo_Tagesgrafik() { grafik_.Schliessen(); }
 
 void TFo_Tagesgrafik::LiveTabelleSetzen(std::function<void(bool)> timerRefresh,
                                         std::function<void()> panelEin) {
@@ -167,14 +167,12 @@ void TFo_Tagesgrafik::Gruppe1Click(int g) {
 }
 
 void TFo_Tagesgrafik::closeEvent(QCloseEvent* e) {
-  grafik_.LiveGrafikAktiv = false;
-  grafik_.Schliesst = true;
+  grafik_.Schliessen();
   QDialog::closeEvent(e);
 }
 
 void TFo_Tagesgrafik::done(int r) {
-  grafik_.LiveGrafikAktiv = false;
-  grafik_.Schliesst = true;
+  grafik_.Schliessen();
   if (timerRefresh_) timerRefresh_(false);
   grafik_.schriften.AlleLoeschen();
   if (panelEin_) panelEin_();
