@@ -1,10 +1,18 @@
 #include "headless_dienste.h"
 
+#include "cp1252.h"
+
 namespace pegeltool {
 
 void CollectingSink::MemoZeile(const std::string& zeile) {
   const auto p = zeile.find(" > ");
   meldungen.push_back(p == std::string::npos ? zeile : zeile.substr(p + 3));
+}
+
+nlohmann::ordered_json Utf8Liste(const std::vector<std::string>& texte) {
+  nlohmann::ordered_json liste = nlohmann::ordered_json::array();
+  for (const auto& t : texte) liste.push_back(pegel::Cp1252ZuUtf8(t));
+  return liste;
 }
 
 }  // namespace pegeltool

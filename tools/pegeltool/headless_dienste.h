@@ -3,6 +3,7 @@
 // log sink that keeps the messages.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -52,5 +53,8 @@ class CollectingSink : public pegel::LogSink {
   std::vector<std::string> meldungen;
   void MemoZeile(const std::string& zeile) override;
 };
+
+// Windows-1252 texts as a JSON array of UTF-8 strings.
+nlohmann::ordered_json Utf8Liste(const std::vector<std::string>& texte);
 
 }  // namespace pegeltool

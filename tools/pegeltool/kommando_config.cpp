@@ -96,12 +96,8 @@ ordered_json Ergebnis(const pegel::PegelStatus& s, const HeadlessMessages& m,
     gr.push_back(o);
   }
   j["gruppen"] = gr;
-  ordered_json mj = ordered_json::array();
-  for (const auto& t : m.gezeigt) mj.push_back(Cp1252ZuUtf8(t));
-  j["meldungen"] = mj;
-  ordered_json lj = ordered_json::array();
-  for (const auto& t : log.meldungen) lj.push_back(Cp1252ZuUtf8(t));
-  j["log"] = lj;
+  j["meldungen"] = Utf8Liste(m.gezeigt);
+  j["log"] = Utf8Liste(log.meldungen);
   return j;
 }
 
