@@ -1,10 +1,10 @@
 #include "gruppen_datei.h"
 
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include "cp1252.h"
+#include "datei_ersetzen.h"
 
 namespace pegel {
 namespace {
@@ -72,31 +72,13 @@ std::vector<std::int32_t> GruppenMitglieder(const TGruppe& g) {
 }
 
 bool GruppenDateiSchreiben(const std::filesystem::path& datei, const std::vector<TGruppe>& gruppen) {
-  std::random_device rd;
-  const std::filesystem::path temp =
-      datei.parent_path() / ("." + datei.filename().string() + ".neu" + std::to_string(rd() % 100000));
-  {
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    for (const TGruppe& g : gruppen) {
-      const auto satz = GruppeKodieren(g);
-      f.write(reinterpret_cast<const char*>(satz.data()), static_cast<std::streamsize>(satz.size()));
-    }
-    f.flush();
-    if (!f) {
-      f.close();
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
+  std::string bytes;
+  bytes.reserve(gruppen.size() * GruppenSatzLaenge);
+  for (const TGruppe& g : gruppen) {
+    const auto satz = GruppeKodieren(g);
+    bytes.append(reinterpret_cast<const char*>(satz.data()), satz.size());
   }
-  std::error_code ec;
-  std::filesystem::rename(temp, datei, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+  return DateiErsetzen(datei, bytes);
 }
 
 std::vector<std::string> GruppenNamenLesen(const std::filesystem::path& datei) {

@@ -1,9 +1,9 @@
 #include "ini_datei.h"
 
 #include <fstream>
-#include <random>
 #include <system_error>
 
+#include "datei_ersetzen.h"
 #include "text_format.h"
 
 namespace pegel {
@@ -197,33 +197,7 @@ std::string IniDatei::Text() const {
 bool IniDatei::Speichern() {
   if (!geaendert_ || nurLesen_) return !unvollstaendig_ || !geaendert_;
   if (unvollstaendig_ || pfad_.empty()) return false;
-  std::random_device rd;
-  const std::filesystem::path temp =
-      pfad_.parent_path() / ("." + pfad_.filename().string() + ".neu" + std::to_string(rd() % 100000));
-  {
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    const std::string text = Text();
-    f.write(text.data(), static_cast<std::streamsize>(text.size()));
-    f.flush();
-    if (!f) {
-      f.close();
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  const auto alt = std::filesystem::status(pfad_, ec);
-  if (!ec && std::filesystem::exists(alt)) {
-    std::filesystem::permissions(temp, alt.permissions(), ec);
-  }
-  ec.clear();
-  std::filesystem::rename(temp, pfad_, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
+  if (!DateiErsetzen(pfad_, Text())) return false;
   geaendert_ = false;
   return true;
 }
