@@ -9,6 +9,12 @@ void CollectingSink::MemoZeile(const std::string& zeile) {
   meldungen.push_back(p == std::string::npos ? zeile : zeile.substr(p + 3));
 }
 
+HeadlessLauf::HeadlessLauf(const std::filesystem::path& verz, bool nurLesen) {
+  s.NurLesen = nurLesen;
+  s.PfadeSetzen(std::filesystem::absolute(verz));
+  s.ProgrammStart(uhr.Jetzt());
+}
+
 nlohmann::ordered_json Utf8Liste(const std::vector<std::string>& texte) {
   nlohmann::ordered_json liste = nlohmann::ordered_json::array();
   for (const auto& t : texte) liste.push_back(pegel::Cp1252ZuUtf8(t));

@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "dienste.h"
+#include "logbuch.h"
+#include "plattform.h"
 #include "services.h"
+#include "state.h"
 
 namespace pegeltool {
 
@@ -52,6 +56,20 @@ class CollectingSink : public pegel::LogSink {
  public:
   std::vector<std::string> meldungen;
   void MemoZeile(const std::string& zeile) override;
+};
+
+// A plant directory's state with the headless services, wired together; the state's
+// paths are set and the run-state is that of a program start.
+struct HeadlessLauf {
+  HeadlessLauf(const std::filesystem::path& verz, bool nurLesen);
+  pegel::PegelStatus s;
+  pegel::SystemUhr uhr;
+  HeadlessMessages meldungen;
+  NoEvents ereignisse;
+  CollectingSink senke;
+  NoPrinter drucker;
+  pegel::Logbuch log{s, uhr, &senke};
+  pegel::Dienste d{uhr, meldungen, ereignisse, log, drucker};
 };
 
 // Windows-1252 texts as a JSON array of UTF-8 strings.

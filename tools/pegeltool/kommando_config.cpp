@@ -149,23 +149,13 @@ int KommandoConfig(const std::vector<std::string>& args) {
     std::cerr << "pegeltool config: " << verz << " ist kein Verzeichnis\n";
     return 2;
   }
-  pegel::PegelStatus s;
-  s.NurLesen = true;
-  s.PfadeSetzen(std::filesystem::absolute(verz));
-  pegel::SystemUhr uhr;
-  s.ProgrammStart(uhr.Jetzt());
-  HeadlessMessages meldungen;
-  NoEvents ereignisse;
-  CollectingSink senke;
-  NoPrinter drucker;
-  pegel::Logbuch log(s, uhr, &senke);
-  pegel::Dienste d{uhr, meldungen, ereignisse, log, drucker};
-
-  pegel::Initialisierung(s, d);
-  pegel::FormateLesen(s, d);
+  HeadlessLauf lauf(verz, true);
+  pegel::PegelStatus& s = lauf.s;
+  pegel::Initialisierung(s, lauf.d);
+  pegel::FormateLesen(s, lauf.d);
   pegel::DruckformatLesen(s);
 
-  const ordered_json j = Ergebnis(s, meldungen, senke);
+  const ordered_json j = Ergebnis(s, lauf.meldungen, lauf.senke);
   if (json) {
     std::cout << j.dump(2) << "\n";
   } else {

@@ -182,17 +182,9 @@ int KommandoPoll(const std::vector<std::string>& args) {
     std::cerr << "pegeltool poll: " << verz << " ist kein Verzeichnis\n";
     return 2;
   }
-  pegel::PegelStatus s;
-  s.PfadeSetzen(std::filesystem::absolute(verz));
-  pegel::SystemUhr uhr;
-  s.ProgrammStart(uhr.Jetzt());
-  HeadlessMessages meldungen;
-  NoEvents ereignisse;
-  CollectingSink senke;
-  NoPrinter drucker;
-  pegel::Logbuch log(s, uhr, &senke);
-  pegel::Dienste d{uhr, meldungen, ereignisse, log, drucker};
-
+  HeadlessLauf lauf(verz, false);
+  pegel::PegelStatus& s = lauf.s;
+  pegel::Dienste& d = lauf.d;
   pegel::ErstesZeigen(s, d);
   pegel::Viewer viewer(s, d);
   viewer.Starten();
@@ -206,7 +198,7 @@ int KommandoPoll(const std::vector<std::string>& args) {
   if (grafik && s.KonfigOK) grafikOk = GrafikSchreiben(s, d, viewer.Tabelle(), *grafik);
   if (grafik && !grafikOk) std::cerr << "pegeltool poll: Grafik nicht geschrieben\n";
 
-  const ordered_json j = Ergebnis(s, viewer, meldungen, senke);
+  const ordered_json j = Ergebnis(s, viewer, lauf.meldungen, lauf.senke);
   if (json) {
     std::cout << j.dump(2) << "\n";
   } else {
