@@ -1,5 +1,5 @@
 // A canvas that records every drawing call with the pen, brush and text state in effect,
-// and helpers to build chart pages for the tests.
+// and a chart page for the tests.
 #pragma once
 
 #include <optional>
@@ -16,7 +16,7 @@ struct Aufruf {
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Text: (x1, y1) is the reference point
   Farbe farbe = 0;                     // pen, brush or text colour
   int breite = 0;                      // pen width
-  std::string text;
+  std::string text{};
   Ausrichtung ausrichtung = Ausrichtung::Links;
   int schrifthoehe = 0;
   bool fett = false;
@@ -32,23 +32,17 @@ class AufzeichnendeCanvas : public Canvas {
   void PinselFarbe(Farbe f) override { pinsel_ = f; }
   void MoveTo(int x, int y) override { x_ = x, y_ = y; }
   void LineTo(int x, int y) override {
-    aufrufe.push_back({Aufruf::Linie, x_, y_, x, y, stift_, breite_, {}, {}, 0, false});
+    aufrufe.push_back({Aufruf::Linie, x_, y_, x, y, stift_, breite_});
     x_ = x, y_ = y;
   }
   void Rechteck(int x1, int y1, int x2, int y2) override {
-    aufrufe.push_back({Aufruf::Rechteck, x1, y1, x2, y2, stift_, breite_, {}, {}, 0, false});
+    aufrufe.push_back({Aufruf::Rechteck, x1, y1, x2, y2, stift_, breite_});
   }
   void FuellRechteck(int x1, int y1, int x2, int y2) override {
-    aufrufe.push_back({Aufruf::Fuellung, x1, y1, x2, y2, pinsel_, 0, {}, {}, 0, false});
+    aufrufe.push_back({Aufruf::Fuellung, x1, y1, x2, y2, pinsel_});
   }
-  bool TextAusrichtung(Ausrichtung a) override {
-    ausrichtung_ = a;
-    return true;
-  }
-  bool TextFarbe(Farbe f) override {
-    textFarbe_ = f;
-    return true;
-  }
+  bool TextAusrichtung(Ausrichtung a) override { return ausrichtung_ = a, true; }
+  bool TextFarbe(Farbe f) override { return textFarbe_ = f, true; }
   bool SchriftWaehlen(const Schrift* neu, const Schrift*& vorher) override {
     vorher = schrift_;
     schrift_ = neu;
@@ -78,15 +72,11 @@ class AufzeichnendeCanvas : public Canvas {
   }
   bool HatText(const std::string& anfang) const { return TextMit(anfang).art == Aufruf::Text; }
   const Schrift* schrift() const { return schrift_; }
-  Farbe textFarbe() const { return textFarbe_; }
 
  private:
-  Farbe stift_ = Schwarz;
-  int breite_ = 1;
-  Farbe pinsel_ = Weiss;
-  int x_ = 0, y_ = 0;
+  Farbe stift_ = Schwarz, pinsel_ = Weiss, textFarbe_ = Schwarz;
+  int breite_ = 1, x_ = 0, y_ = 0;
   Ausrichtung ausrichtung_ = Ausrichtung::Links;
-  Farbe textFarbe_ = Schwarz;
   const Schrift* schrift_ = nullptr;
 };
 

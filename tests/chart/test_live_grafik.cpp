@@ -16,10 +16,6 @@
 namespace pegel::chart {
 namespace {
 
-bool Enthaelt(const std::vector<std::string>& zeilen, const std::string& text) {
-  return std::find(zeilen.begin(), zeilen.end(), text) != zeilen.end();
-}
-
 TDateTime Uhrzeit(int h, int m, int s = 0) { return ZeitKodieren(h, m, s); }
 
 class Live : public ::testing::Test {
@@ -41,25 +37,40 @@ class Live : public ::testing::Test {
     }
     u.s.ZeitPuffer.assign(static_cast<std::size_t>(puffer), 0.0);
   }
-
-  // The fixed window of `spanne` hours from `anfang`, over `puffer` slots with 12 labels.
-  void Fenster(double spanne, TDateTime anfang, int puffer) {
+  // One chart over one hour from `anfang` in 60 slots (12 labels); the first slot's time.
+  void Stunde(TDateTime anfang, TDateTime erste) {
+    Puffer(1, 60);
     u.s.GanzerTag = true;
-    g.Spanne = spanne;
-    g.seite.LabelMinuten = spanne * 60 / 12;
+    g.Spanne = 1;
+    g.seite.LabelMinuten = 5;
     g.seite.FestAnfang = anfang;
     g.seite.Zeitlabels.assign(13, "");
-    g.seite.PunkteProLabel = std::max(1.0, puffer / 12.0);
-    InitTimeSkale(g.seite, puffer);
+    g.seite.PunkteProLabel = 5;
+    InitTimeSkale(g.seite, 60);
+    u.s.ZeitPuffer[0] = erste;
+    ASSERT_EQ(g.InitGraf(1, 0), 0);
+  }
+  bool Geloggt(const std::string& zeile) const {
+    const auto log = u.Log();
+    return std::find(log.begin(), log.end(), zeile) != log.end();
   }
 };
 
-TEST_F(Live, RollingCopyFollowsSlotOrderAndShowsTheNewestValue) {
+TEST_F(Live, RollingCopyRefreshAndTheNewestValue) {
   Puffer(1, 10);
   ASSERT_EQ(g.InitGraf(1, 4), 0);
   ASSERT_EQ(g.InitFeld(0, 1, 9, u.s.WertPuffer[0], 0), 9);
   EXPECT_EQ(g.seite.Grafikspeicher[0], u.s.WertPuffer[0]);
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(104, 8, 2));
+
+  // A refresh copies only into an active window.
+  u.s.WertPuffer[0][3] = 42;
+  EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 0);
+  EXPECT_EQ(g.seite.Grafikspeicher[0][3], 103);
+  g.LiveGrafikAktiv = true;
+  EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 9);
+  EXPECT_EQ(g.seite.Grafikspeicher[0][3], 42);
+  EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(42, 8, 2));
 
   // A cursor outside the buffer cannot name a newest value.
   g.seite.Schreibposition = 10;
@@ -70,23 +81,8 @@ TEST_F(Live, RollingCopyFollowsSlotOrderAndShowsTheNewestValue) {
   EXPECT_EQ(g.IntervallChecken(0, std::vector<double>(5, 1.0)), -1);
 }
 
-TEST_F(Live, RefreshNeedsAnActiveWindow) {
-  Puffer(1, 10);
-  ASSERT_EQ(g.InitGraf(1, 0), 0);
-  ASSERT_EQ(g.InitFeld(0, 1, 9, u.s.WertPuffer[0], 0), 9);
-  u.s.WertPuffer[0][3] = 42;
-  EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 0);
-  EXPECT_EQ(g.seite.Grafikspeicher[0][3], 103);
-  g.LiveGrafikAktiv = true;
-  EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 9);
-  EXPECT_EQ(g.seite.Grafikspeicher[0][3], 42);
-  EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(42, 8, 2));
-}
-
 TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
-  // 1 hour over 60 slots: one slot per minute from 10:00.
-  Puffer(1, 60);
-  Fenster(1, Uhrzeit(10, 0), 60);
+  Stunde(Uhrzeit(10, 0), 0);  // one slot per minute from 10:00
   EXPECT_EQ(g.seite.Zeitlabels.front(), "10:00:00");
   EXPECT_EQ(g.seite.Zeitlabels.back(), "11:00:00");
   auto& w = u.s.WertPuffer[0];
@@ -104,9 +100,7 @@ TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
   ASSERT_EQ(g.InitGraf(1, 2), 0);
   ASSERT_EQ(g.InitFeld(0, 1, 59, w, 0), 59);
   const auto& c = g.seite.Grafikspeicher[0];
-  EXPECT_EQ(c[0], 2);
-  EXPECT_EQ(c[3], 3);
-  EXPECT_EQ(c[7], NoValue);  // after the gap nothing is copied
+  EXPECT_EQ(std::tuple(c[0], c[3], c[7]), std::tuple(2.0, 3.0, NoValue));  // nothing after the gap
   EXPECT_EQ(std::count(c.begin(), c.end(), NoValue), 58);
   EXPECT_FALSE(g.Neuaufbau);
 
@@ -116,85 +110,64 @@ TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
   w[3] = 4;
   g.seite.Schreibposition = 5;
   ASSERT_EQ(g.IntervallChecken(0, w), 59);
-  EXPECT_EQ(c[59], 9);
-  EXPECT_EQ(c[7], 5);
+  EXPECT_EQ(std::pair(c[59], c[7]), std::pair(9.0, 5.0));
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(9, 8, 2));
 }
 
-TEST_F(Live, FixedWindowStartsAtMidnightAfterTheChangeOfDay) {
-  Puffer(1, 60);
-  Fenster(1, Uhrzeit(23, 0), 60);
-  u.s.ZeitPuffer[0] = Uhrzeit(0, 0, 5);
-  u.s.WertPuffer[0][1] = NoValue;
-  ASSERT_EQ(g.InitGraf(1, 0), 0);
-  ASSERT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59);
-  EXPECT_EQ(g.seite.FestAnfang, 0);
-  EXPECT_EQ(g.seite.Zeitlabels.front(), "00:00:00");
-  EXPECT_EQ(g.seite.Zeitlabels.back(), "01:00:00");
-  EXPECT_TRUE(g.Neuaufbau);
-  EXPECT_EQ(g.seite.Grafikspeicher[0][0], 100);
-  const auto log = u.Log();
-  EXPECT_TRUE(Enthaelt(log, "IntervallChecken : Tageswechsel : 00:00:05 < 23:00:00"));
-  EXPECT_TRUE(Enthaelt(log, "IntervallChecken : Skala neu : 00:00:00..01:00:00"));
-}
+TEST_F(Live, FixedWindowMovesAtTheChangeOfDayAndByWholeLabelSteps) {
+  struct Fall {
+    TDateTime anfang, erste;
+    const char *von, *bis, *log;
+    std::size_t slot;  // where the first sample lands
+  };
+  const Fall faelle[] = {
+      {Uhrzeit(23, 0), Uhrzeit(0, 0, 5), "00:00:00", "01:00:00",
+       "IntervallChecken : Tageswechsel : 00:00:05 < 23:00:00", 0},
+      {Uhrzeit(10, 0), Uhrzeit(11, 7), "10:10:00", "11:10:00",
+       "IntervallChecken : Skala neu : 10:10:00..11:10:00", 57},
+  };
+  for (const Fall& f : faelle) {
+    Stunde(f.anfang, f.erste);
+    u.s.WertPuffer[0][1] = NoValue;
+    ASSERT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59) << f.von;
+    EXPECT_EQ(ZeitText(g.seite.FestAnfang), f.von);
+    EXPECT_EQ(g.seite.Zeitlabels.front(), f.von);
+    EXPECT_EQ(g.seite.Zeitlabels.back(), f.bis);
+    EXPECT_TRUE(g.Neuaufbau);
+    EXPECT_EQ(g.seite.Grafikspeicher[0][f.slot], 100);
+    EXPECT_TRUE(Geloggt(f.log)) << f.log;
+  }
+  EXPECT_TRUE(Geloggt("IntervallChecken : Skala neu : 00:00:00..01:00:00"));
 
-TEST_F(Live, FixedWindowMovesOnByWholeLabelSteps) {
-  Puffer(1, 60);
-  Fenster(1, Uhrzeit(10, 0), 60);
-  u.s.ZeitPuffer[0] = Uhrzeit(11, 7);
-  ASSERT_EQ(g.InitGraf(1, 0), 0);
-  ASSERT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59);
-  EXPECT_EQ(ZeitText(g.seite.FestAnfang), "10:10:00");
-  EXPECT_EQ(g.seite.Zeitlabels.back(), "11:10:00");
-  EXPECT_TRUE(g.Neuaufbau);
-  EXPECT_EQ(g.seite.Grafikspeicher[0][57], 100);  // 11:07 is 57 minutes into the window
-  EXPECT_TRUE(Enthaelt(u.Log(), "IntervallChecken : Skala neu : 10:10:00..11:10:00"));
-
-  // A whole day moves in steps of 120 minutes.
-  Puffer(1, 480);
-  Fenster(24, 0, 480);
-  g.seite.FestEnd = Uhrzeit(6, 0);
-  u.s.ZeitPuffer[0] = Uhrzeit(9, 0);
-  ASSERT_EQ(g.InitGraf(1, 0), 0);
-  ASSERT_EQ(g.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), 479);
-  EXPECT_EQ(ZeitText(g.seite.FestAnfang), "04:00:00");
-  EXPECT_EQ(g.seite.Zeitlabels.front(), "04:00:00");
-  EXPECT_EQ(g.seite.Zeitlabels[1], "06:00:00");
-}
-
-TEST_F(Live, FixedWindowWithoutLabelStepsEndsTheMove) {
-  Puffer(1, 60);
-  Fenster(1, Uhrzeit(10, 0), 60);
+  // Without label steps the window cannot move.
+  Stunde(Uhrzeit(10, 0), Uhrzeit(11, 30));
   g.seite.LabelMinuten = 0;
-  u.s.ZeitPuffer[0] = Uhrzeit(11, 30);
-  ASSERT_EQ(g.InitGraf(1, 0), 0);
   EXPECT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59);
-  EXPECT_TRUE(Enthaelt(u.Log(), "Fo_Tagesgrafik IntervallChecken : FestEnd=0"));
+  EXPECT_TRUE(Geloggt("Fo_Tagesgrafik IntervallChecken : FestEnd=0"));
   EXPECT_EQ(ZeitText(g.seite.FestAnfang), "10:00:00");
 }
 
-// A clock whose every reading is 5 ms later, and events that close the chart window.
+// A clock whose every reading is 5 ms later, so the copy serves events every other slot.
 class EilendeUhr : public pegel::test::TestClock {
  public:
   std::uint32_t Ticks() override { return ticks += 5; }
 };
 
 TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
-  struct Schliessen : PendingEvents {
-    std::function<void()> tun;
+  struct Ereignisse : PendingEvents {
+    std::function<void()> tun = [] {};
     void Verarbeiten() override { tun(); }
-  } schliessen;
+  } ereignisse;
   EilendeUhr uhr;
-  Dienste d{uhr, u.meldungen, schliessen, u.log, u.drucker};
+  Dienste d{uhr, u.meldungen, ereignisse, u.log, u.drucker};
   LiveGrafik fenster{u.s, d};
   Puffer(1, 480);
-  schliessen.tun = [&] {};
   ASSERT_EQ(fenster.InitGraf(1, 0), 0);
   ASSERT_EQ(fenster.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), 479);
   fenster.LiveGrafikAktiv = true;
 
   // "Zurück" clicked during the copy releases the arrays the copy writes to.
-  schliessen.tun = [&] {
+  ereignisse.tun = [&] {
     fenster.LiveGrafikAktiv = false;
     fenster.Schliesst = true;
     fenster.ReleaseGraf();
@@ -206,7 +179,7 @@ TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
   fenster.Schliesst = false;
   ASSERT_EQ(fenster.InitGraf(1, 0), 0);
   bool einmal = true;
-  schliessen.tun = [&] {
+  ereignisse.tun = [&] {
     if (einmal) fenster.InitGraf(1, 0);
     einmal = false;
   };
@@ -234,15 +207,12 @@ class Refresh : public Live {
   }
 };
 
-TEST_F(Refresh, AGrownRangeOrARebuildDrawsAFullPage) {
+TEST_F(Refresh, AGrownRangeOrARebuildDrawsAFullPageAndPrintingNone) {
   Zyklus();
-  u.s.WertPuffer[0][4] = 105;  // inside the range
-  Zyklus();
-  u.s.WertPuffer[0][4] = 500;  // above the maximum
-  Zyklus();
-  Zyklus();
-  u.s.WertPuffer[0][4] = -3;  // below the minimum
-  Zyklus();
+  for (double w : {105.0, 500.0, 500.0, -3.0}) {  // inside, above, unchanged, below
+    u.s.WertPuffer[0][4] = w;
+    Zyklus();
+  }
   g.Neuaufbau = true;
   Zyklus();
   EXPECT_EQ(seiten, (std::vector<bool>{true, true, false, true, false, false}));
@@ -250,18 +220,11 @@ TEST_F(Refresh, AGrownRangeOrARebuildDrawsAFullPage) {
   EXPECT_FALSE(g.Zeichnet);
   EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Maximum, 109);  // the 500 was overwritten
   EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Minimum, -3);
-}
 
-TEST_F(Refresh, NothingIsDrawnWhilePrintingOrInactive) {
   g.DruckAktiv = true;
   Zyklus();
   EXPECT_TRUE(g.Zeichnet);
-  g.DruckAktiv = false;
-  g.LiveGrafikAktiv = false;
-  g.InitRefresh();
-  g.FinishRefresh([this](bool i) { seiten.push_back(i); });
-  EXPECT_TRUE(g.Zeichnet);
-  EXPECT_TRUE(seiten.empty());
+  EXPECT_EQ(seiten.size(), 6u);
 }
 
 TEST_F(Refresh, PaintAndResizeOnlyLogWhileBusy) {
@@ -298,8 +261,7 @@ TEST_F(Live, TimeSpansOfTheFixedWindow) {
   struct Fall {
     int k;
     TDateTime jetzt;
-    double spanne;
-    double labelMinuten;
+    double spanne, labelMinuten;
     const char* anfang;
   };
   const Fall faelle[] = {
@@ -326,7 +288,7 @@ TEST_F(Live, TimeSpansOfTheFixedWindow) {
     EXPECT_DOUBLE_EQ(u.s.Heute, tag + f.jetzt);
     EXPECT_DOUBLE_EQ(u.s.PrintDate, u.s.Heute - 1);
   }
-  EXPECT_TRUE(Enthaelt(u.Log(), "Anzeige von 22 bis 25"));
+  EXPECT_TRUE(Geloggt("Anzeige von 22 bis 25"));
 
   u.s.Heute = 5;
   for (int k : {-1, 9}) EXPECT_FALSE(g.Zeitfenster(k, 30, tag + Uhrzeit(9, 0)));
@@ -356,9 +318,9 @@ TEST_F(Gruppe, MembersBecomeTheCharts) {
   u.s.ItemWerte[4].UpWarn = 77;
   u.s.AktDaten[4][2] = "Min";
   ASSERT_TRUE(Laden({2, 4, 181, 0, 3}, 2));
-  EXPECT_FALSE(u.s.Grafikanzeige[1]);
-  EXPECT_TRUE(u.s.Grafikanzeige[2] && u.s.Grafikanzeige[4]);
-  EXPECT_FALSE(u.s.Grafikanzeige[3]);  // after the first empty entry
+  // Only the first two members count; entry 3 comes after the first empty one.
+  EXPECT_EQ(std::vector<bool>(u.s.Grafikanzeige.begin() + 1, u.s.Grafikanzeige.begin() + 5),
+            (std::vector<bool>{false, true, false, true}));
   EXPECT_EQ(g.seite.Anzahl, 2);
   EXPECT_EQ(g.seite.Anzeige[2].Name, "P4");
   EXPECT_EQ(g.seite.Anzeige[2].UpWarn, 77);
@@ -380,7 +342,6 @@ TEST_F(Gruppe, ChartsThatCannotBeSetUpEndTheLoad) {
   }
   EXPECT_EQ(u.meldungen.gezeigt,
             std::vector<std::string>(2, "Fehler bei der Grafik-Initialisierung !"));
-  EXPECT_EQ(seiten, 0);
 
   // A member of another type leaves the window without live refresh, but no error.
   g.Ladefehler = false;

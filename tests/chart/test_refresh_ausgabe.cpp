@@ -13,6 +13,7 @@
 namespace pegel::chart {
 namespace {
 
+using namespace std::string_literals;
 using test::Aufruf;
 using test::TestSeite;
 
@@ -48,6 +49,12 @@ class Seite : public ::testing::Test {
     }
     return r;
   }
+  // The left ends of texts that begin with the given prefixes.
+  std::vector<int> Links(const std::vector<std::string>& anfaenge) const {
+    std::vector<int> r;
+    for (const auto& a : anfaenge) r.push_back(c.TextMit(a).x1);
+    return r;
+  }
 };
 
 TEST_F(Seite, FussRahmenTitelUndKopftexte) {
@@ -55,36 +62,32 @@ TEST_F(Seite, FussRahmenTitelUndKopftexte) {
   EXPECT_TRUE(Zeichnen(s));
   EXPECT_EQ(timer, 1);
   EXPECT_EQ(u.ereignisse.aufrufe, 1);
-  EXPECT_EQ(c.aufrufe.front().x2, 2970);  // the page is cleared first
-  EXPECT_EQ(c.aufrufe.front().y2, -2100);
+  EXPECT_EQ(std::pair(c.aufrufe.front().x2, c.aufrufe.front().y2), std::pair(2970, -2100));
 
   const Aufruf intervall = c.TextMit(Ansi("Meßintervall : 10 Sekunde(n)"));
-  EXPECT_EQ(std::pair(intervall.x1, intervall.y1), std::pair(950, -2000));
-  EXPECT_EQ(intervall.schrifthoehe, 44);
-  EXPECT_EQ(c.TextMit("Datum/Zeit : 06.12.2026 12:00:00").x1, 1550);
-
+  EXPECT_EQ(std::tuple(intervall.x1, intervall.y1, intervall.schrifthoehe),
+            std::tuple(950, -2000, 44));
   const auto rahmen = c.Alle(Aufruf::Rechteck, Blau);
   ASSERT_EQ(rahmen.size(), 1u);
   EXPECT_EQ(std::vector<int>({rahmen[0].x1, rahmen[0].y1, rahmen[0].x2, rahmen[0].y2, 3}),
             std::vector<int>({100, -100, 2770, -1900, rahmen[0].breite}));
-
   const Aufruf titel = c.TextMit("Pegel 1 [m]");
   EXPECT_EQ(std::pair(titel.x1, titel.y1), std::pair(150, -100));
   EXPECT_TRUE(titel.fett);
-  // "Min.=" sits 40 mm right of the title's left end.
-  EXPECT_EQ(c.TextMit("Min.=0,50").x1, 550);
   EXPECT_EQ(c.TextMit("Min.=").farbe, Blau);
-  EXPECT_EQ(c.TextMit("Max.=2,00").x1, 850);
-  EXPECT_EQ(c.TextMit("Mit.=1,00").x1, 1150);
   EXPECT_EQ(c.TextMit("Summe = ").text, "Summe = 123,45 m3");
-  EXPECT_EQ(c.TextMit("Summe = ").x1, 1550);
-  EXPECT_EQ(c.TextMit("Wert = 1,50").x1, 1950);
-
-  s.Textrand = 120;  // shifts the statistics, not the title
+  // "Min.=" sits 40 mm right of the title's left end; Textrand shifts the statistics only.
+  const std::vector<std::string> texte = {"Datum/Zeit : 06.12.2026 12:00:00",
+                                          "Pegel 1",
+                                          "Min.=0,50",
+                                          "Max.=2,00",
+                                          "Mit.=1,00",
+                                          "Summe = ",
+                                          "Wert = 1,50"};
+  EXPECT_EQ(Links(texte), (std::vector<int>{1550, 150, 550, 850, 1150, 1550, 1950}));
+  s.Textrand = 120;
   Zeichnen(s);
-  EXPECT_EQ(c.TextMit("Pegel 1").x1, 150);
-  EXPECT_EQ(c.TextMit("Min.=").x1, 670);
-  EXPECT_EQ(c.TextMit("Wert = ").x1, 2070);
+  EXPECT_EQ(Links(texte), (std::vector<int>{1550, 150, 670, 970, 1270, 1670, 2070}));
 }
 
 TEST_F(Seite, SummenregelnDesKopfes) {
@@ -107,43 +110,37 @@ TEST_F(Seite, RollendeAchseBeschriftetSlotnummern) {
   Zeichnen(s);
   auto texte = Achse();
   ASSERT_EQ(texte.size(), 25u);
-  EXPECT_EQ(texte[0], "1,0");
-  EXPECT_EQ(texte[1], "21,0");  // step 479 / 24 = 19.96
-  EXPECT_EQ(texte[24], "480,0");
-  const Aufruf letzter = c.TextMit("480,0");
-  EXPECT_EQ(letzter.x1, 2720);
-  EXPECT_EQ(letzter.ausrichtung, Ausrichtung::Mitte);
-  EXPECT_EQ(letzter.schrifthoehe, 36);
+  EXPECT_EQ(std::tuple(texte[0], texte[1], texte[24]), std::tuple("1,0"s, "21,0"s, "480,0"s));
+  const Aufruf letzter = c.TextMit("480,0");  // step 479 / 24 = 19.96
+  EXPECT_EQ(std::tuple(letzter.x1, letzter.ausrichtung, letzter.schrifthoehe),
+            std::tuple(2720, Ausrichtung::Mitte, 36));
 
   s = TestSeite({1}, 48, 2.0);
   Zeichnen(s);
   texte = Achse();
   ASSERT_EQ(texte.size(), 25u);
-  EXPECT_EQ(texte[1], "3");
-  EXPECT_EQ(texte[24], "49");
+  EXPECT_EQ(std::pair(texte[1], texte[24]), std::pair("3"s, "49"s));
 }
 
-TEST_F(Seite, FlacheSpurUndSkalenmarken) {
+TEST_F(Seite, FlacheSpurSkalenmarkenUndOhneGueltigeWerte) {
   ChartSeite s = TestSeite({1}, 4, 5.0);
   Zeichnen(s);
-  EXPECT_EQ(s.Grafikstatistik[1].Minimum, 0);
-  EXPECT_EQ(s.Grafikstatistik[1].Maximum, 5);
+  EXPECT_EQ(std::pair(s.Grafikstatistik[1].Minimum, s.Grafikstatistik[1].Maximum),
+            std::pair(0.0, 5.0));
   // Scale 0..5: the zero line near the bottom with its label, marks 5,00 and 0,00.
   const Aufruf null = c.TextMit("0.0");
   EXPECT_EQ(null.farbe, Gruen);
   EXPECT_EQ(std::pair(null.x1, null.y1), std::pair(50, -(s.Streifen[1].Nulllinie + 20)));
   EXPECT_EQ(c.TextMit("5,00").x1, 2800);
   EXPECT_EQ(c.TextMit("0,00").y1, null.y1);
-  const auto spur = Spur();
+  auto spur = Spur();
   ASSERT_EQ(spur.size(), 5u);
   EXPECT_EQ(spur[1].y1, spur[1].y2);
-}
 
-TEST_F(Seite, OhneGueltigeWerteKeineSpurUndKeineMarken) {
-  ChartSeite s = TestSeite({1}, 10, NoValue);
+  s = TestSeite({1}, 10, NoValue);
   EXPECT_TRUE(Zeichnen(s));
-  EXPECT_EQ(s.Grafikstatistik[1].Minimum, 30000.0);
-  EXPECT_EQ(s.Grafikstatistik[1].Maximum, -9999.0);
+  EXPECT_EQ(std::pair(s.Grafikstatistik[1].Minimum, s.Grafikstatistik[1].Maximum),
+            std::pair(30000.0, -9999.0));
   EXPECT_TRUE(Spur().empty());
   EXPECT_FALSE(c.HatText("-9999"));
 }
@@ -185,26 +182,20 @@ TEST_F(Seite, BenutzerskalaBegrenztUndWarnt) {
   EXPECT_TRUE(c.HatText("10,00"));
 }
 
-TEST_F(Seite, CursorNurVorDemLetztenSlot) {
+TEST_F(Seite, CursorLinieUndCursorModusBrichtAnLueckeUndCursor) {
   ChartSeite s = TestSeite({1}, 10, 3.0);
   s.MitCursor = true;
-  Zeichnen(s);  // Schreibposition = n
+  Zeichnen(s);  // no cursor line at Schreibposition = n
   EXPECT_TRUE(c.Alle(Aufruf::Linie, Rot).empty());
-  s.Schreibposition = 5;
-  Zeichnen(s);
-  const auto cursor = c.Alle(Aufruf::Linie, Rot);
-  ASSERT_EQ(cursor.size(), 1u);
-  EXPECT_EQ(std::vector<int>({cursor[0].x1, cursor[0].y1, cursor[0].y2, cursor[0].breite}),
-            std::vector<int>({Rund(5.5 * 257 + 150), -110, -1890, 2}));
-}
 
-TEST_F(Seite, CursorModusBrichtAnLueckeUndCursor) {
-  ChartSeite s = TestSeite({1}, 10, 3.0);
-  s.MitCursor = true;
   s.Schreibposition = 6;
   s.Grafikspeicher[0][3] = NoValue;
   s.Anzeige[1].UpWarn = 1;  // no warning colour in this mode
   Zeichnen(s);
+  const auto cursor = c.Alle(Aufruf::Linie, Rot);
+  ASSERT_EQ(cursor.size(), 1u);
+  EXPECT_EQ(std::vector<int>({cursor[0].x1, cursor[0].y1, cursor[0].y2, cursor[0].breite}),
+            std::vector<int>({Rund(6.5 * 257 + 150), -110, -1890, 2}));
   auto x = [](int j) { return Rund(j * 257.0 + 150); };
   std::vector<std::pair<int, int>> segmente;
   for (const auto& l : Spur()) {
@@ -261,25 +252,23 @@ TEST_F(Seite, DigitalCursorModusMitNullLinie) {
   EXPECT_TRUE(c.Alle(Aufruf::Fuellung, Rot).empty());
 }
 
-TEST_F(Seite, EinzelnerSlotOhneAchse) {
+TEST_F(Seite, EinzelnerSlotOhneAchseUndInkrementelleSeite) {
   ChartSeite s = TestSeite({1, 2}, 0, 1.0);
   EXPECT_TRUE(Zeichnen(s));
   EXPECT_EQ(c.Alle(Aufruf::Text).size(), 2u + 2 + 5 + 1 + 3);  // no axis labels
-  const auto spur = Spur();
-  ASSERT_EQ(spur.size(), 1u);
-  EXPECT_EQ(spur[0].x1, 150);
+  ASSERT_EQ(Spur().size(), 1u);
+  EXPECT_EQ(Spur()[0].x1, 150);
   const auto rot = c.Alle(Aufruf::Fuellung, Rot);
   ASSERT_EQ(rot.size(), 1u);
   EXPECT_EQ(std::pair(rot[0].x1, rot[0].x2), std::pair(150, 190));
-}
 
-TEST_F(Seite, InkrementellOhneAchseUndMarken) {
-  ChartSeite s = TestSeite({1}, 10, 2.0);
+  // An incremental page neither clears the page nor draws the axis and the marks.
+  s = TestSeite({1}, 10, 2.0);
   EXPECT_TRUE(Zeichnen(s, true));
-  EXPECT_EQ(timer, 1);
+  EXPECT_EQ(timer, 2);
   EXPECT_TRUE(Achse().empty());
   EXPECT_FALSE(c.HatText("2,00"));
-  EXPECT_NE(c.aufrufe.front().x2, 2970);  // the page is not cleared
+  EXPECT_NE(c.aufrufe.front().x2, 2970);
   const auto innen = c.Alle(Aufruf::Fuellung, Weiss);
   EXPECT_TRUE(std::any_of(innen.begin(), innen.end(), [](const Aufruf& a) {
     return a.x1 == 104 && a.y1 == -104 && a.x2 == 2766 && a.y2 == -1896;
@@ -308,12 +297,6 @@ TEST_F(Seite, UeberlaufBeendetSeiteOhneTimer) {
   EXPECT_EQ(u.Log(), std::vector<std::string>{"Analoge Grafik abgebrochen ..."});
 }
 
-class SchliessendeEreignisse : public PendingEvents {
- public:
-  ChartSeite* seite = nullptr;
-  void Verarbeiten() override { seite->Schliesst = true; }
-};
-
 TEST_F(Seite, OhneGrafikenSchliessendUndUngueltigeSeite) {
   ChartSeite s = TestSeite({}, 0, 0);
   EXPECT_TRUE(Zeichnen(s));
@@ -325,8 +308,11 @@ TEST_F(Seite, OhneGrafikenSchliessendUndUngueltigeSeite) {
   EXPECT_TRUE(c.aufrufe.empty());
 
   // The window closes while pending events are served inside the page.
+  struct Schliessend : PendingEvents {
+    ChartSeite* seite = nullptr;
+    void Verarbeiten() override { seite->Schliesst = true; }
+  } e;
   s = TestSeite({1, 1}, 5, 1.0);
-  SchliessendeEreignisse e;
   e.seite = &s;
   SeitenUmfeld schliessend{u.log, e, u.uhr, nullptr, [this] { ++timer; }};
   EXPECT_FALSE(RefreshAusgabe(s, c, f, schliessend, false, false));

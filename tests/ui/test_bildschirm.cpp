@@ -30,13 +30,7 @@ int OhneNachbarn(const QImage& a, const QImage& b) {
   for (int y = 1; y < a.height() - 1; ++y) {
     for (int x = 1; x < a.width() - 1; ++x) {
       const QColor farbe = a.pixelColor(x, y);
-      if (farbe == Qt::white) continue;
-      bool gefunden = false;
-      for (int dy = -1; dy <= 1 && !gefunden; ++dy) {
-        for (int dx = -1; dx <= 1 && !gefunden; ++dx)
-          gefunden = b.pixelColor(x + dx, y + dy) == farbe;
-      }
-      fehlend += !gefunden;
+      fehlend += farbe != Qt::white && Tinte(b, farbe, QRect(x - 1, y - 1, 3, 3)) == 0;
     }
   }
   return fehlend;
@@ -92,11 +86,8 @@ TEST_F(Bildschirm, GesammelteSpurGleichtEinzelnenLinien) {
     for (int j = 0; j < 4000; ++j) {
       c.StiftFarbe(j > 3000 && j < 3200 ? chart::Rot : chart::Blau);
       c.MoveTo(punkt(j).x(), punkt(j).y());
-      if (j == 0) {
-        c.LineTo(punkt(j).x() + 1, punkt(j).y() + 1);
-      } else {
-        c.LineTo(punkt(j - 1).x(), punkt(j - 1).y());
-      }
+      const QPoint ziel = j == 0 ? punkt(0) + QPoint(1, 1) : punkt(j - 1);
+      c.LineTo(ziel.x(), ziel.y());
     }
   }
   {

@@ -24,6 +24,12 @@ const char* kIni =
     "[Itemnames]\r\nItem1=Pegel\r\nItem2=Pumpe\r\n"
     "[Grafiktyp]\r\nItem2=2\r\n";
 
+// kIni with the collector's interval in seconds.
+std::string MitIntervall(const char* sekunden) {
+  std::string ini = kIni;
+  return ini.replace(ini.find("Intervall=1\r\n[Grafik]"), 11, sekunden);
+}
+
 struct Aufbau {
   test::Umgebung u;
   std::unique_ptr<Viewer> viewer;
@@ -39,8 +45,23 @@ struct Aufbau {
     QTRY_VERIFY(form->windowTitle().endsWith(" - Version 1.81"));
   }
   QPushButton* Knopf(const char* name) { return form->findChild<QPushButton*>(name); }
-  QTimer* Zeitgeber(const char* name) { return form->findChild<QTimer*>(name); }
-  bool Sichtbar(const char* name) { return !form->findChild<QLabel*>(name)->isHidden(); }
+  // Enabled buttons Starten, Stoppen, Beenden, "Aus" shown, sample timer running: 1 or 0.
+  QString Zustand() {
+    const bool an[] = {Knopf("btStarten")->isEnabled(), Knopf("btStoppen")->isEnabled(),
+                       Knopf("btBeenden")->isEnabled(),
+                       !form->findChild<QLabel*>("lbAus")->isHidden(),
+                       form->findChild<QTimer*>("TimerSample")->isActive()};
+    QString r;
+    for (bool b : an) r += b ? '1' : '0';
+    return r;
+  }
+  bool Gezeigt(const std::string& text) {
+    const auto& g = u.meldungen.gezeigt;
+    return std::find(g.begin(), g.end(), text) != g.end();
+  }
+  bool InDatei(const char* zeile) {
+    return test::DateiLesen(u.verz / "PEGELDDE.INI").find(zeile) != std::string::npos;
+  }
 };
 
 }  // namespace
@@ -51,18 +72,10 @@ class TestForm1 : public QObject {
   void startUndStopFolgenDerZustandstabelle() {
     Aufbau a;
     QVERIFY(a.u.s.KonfigOK);
-    QVERIFY(a.Knopf("btStarten")->isEnabled());
-    QVERIFY(!a.Knopf("btStoppen")->isEnabled());
-    QVERIFY(a.Sichtbar("lbAus"));
-    QVERIFY(!a.Zeitgeber("TimerSample")->isActive());
-
+    QCOMPARE(a.Zustand(), QString("10110"));
     QTest::mouseClick(a.Knopf("btStarten"), Qt::LeftButton);
-    QVERIFY(!a.Knopf("btStarten")->isEnabled());
-    QVERIFY(a.Knopf("btStoppen")->isEnabled());
-    QVERIFY(!a.Knopf("btBeenden")->isEnabled());
-    QVERIFY(!a.Sichtbar("lbAus"));
-    QVERIFY(a.Zeitgeber("TimerSample")->isActive());
-    QCOMPARE(a.Zeitgeber("TimerSample")->interval(), 1000);
+    QCOMPARE(a.Zustand(), QString("01001"));
+    QCOMPARE(a.form->findChild<QTimer*>("TimerSample")->interval(), 1000);
 
     // The close box does nothing while the viewer runs.
     QVERIFY(!a.form->close());
@@ -71,17 +84,12 @@ class TestForm1 : public QObject {
     // "Datenanzeige weiter arbeiten lassen ?" answered Yes: nothing changes.
     a.u.meldungen.antworten = {true};
     QTest::mouseClick(a.Knopf("btStoppen"), Qt::LeftButton);
-    QVERIFY(a.Knopf("btStoppen")->isEnabled());
-    QVERIFY(a.Zeitgeber("TimerSample")->isActive());
+    QCOMPARE(a.Zustand(), QString("01001"));
 
     a.u.meldungen.antworten = {false};
     const auto vorher = a.u.meldungen.gezeigt.size();
     QTest::mouseClick(a.Knopf("btStoppen"), Qt::LeftButton);
-    QVERIFY(a.Knopf("btStarten")->isEnabled());
-    QVERIFY(a.Knopf("btBeenden")->isEnabled());
-    QVERIFY(!a.Knopf("btStoppen")->isEnabled());
-    QVERIFY(a.Sichtbar("lbAus"));
-    QVERIFY(!a.Zeitgeber("TimerSample")->isActive());
+    QCOMPARE(a.Zustand(), QString("10110"));
     QCOMPARE(a.u.meldungen.gezeigt.size(), vorher + 2);
     QCOMPARE(a.u.meldungen.gezeigt.back(),
              Ansi("Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !"));
@@ -91,62 +99,43 @@ class TestForm1 : public QObject {
   void startMitUngueltigerKonfigurationAendertKeinenKnopf() {
     Aufbau a("[DDE]\r\nItemcount=0\r\n[Grafik]\r\nAutoStart=0\r\n");
     QVERIFY(!a.u.s.KonfigOK);
-    a.u.meldungen.gezeigt.clear();
     QTest::mouseClick(a.Knopf("btStarten"), Qt::LeftButton);
-    QCOMPARE(a.u.meldungen.gezeigt.size(), std::size_t{1});
-    QCOMPARE(a.u.meldungen.gezeigt[0],
-             std::string("Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet."));
-    QVERIFY(a.Knopf("btStarten")->isEnabled());
-    QVERIFY(!a.Knopf("btStoppen")->isEnabled());
+    QVERIFY(a.Gezeigt("Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet."));
+    QCOMPARE(a.Zustand(), QString("10110"));
   }
 
   void autoStartLaeuftOhneZutun() {
-    Aufbau a("[DDE]\r\nItemcount=1\r\n[Itemnames]\r\nItem1=Pegel\r\n[Grafik]\r\nAutoStart=1\r\n"
-             "AlteDaten=0\r\nAuswahl=0\r\n");
+    Aufbau a(
+        "[DDE]\r\nItemcount=1\r\n[Itemnames]\r\nItem1=Pegel\r\n[Grafik]\r\nAutoStart=1\r\n"
+        "AlteDaten=0\r\nAuswahl=0\r\n");
     QTRY_VERIFY(!a.Knopf("btStarten")->isEnabled());
-    QVERIFY(a.Knopf("btStoppen")->isEnabled());
-    QVERIFY(a.Zeitgeber("TimerStart")->isActive());
+    QVERIFY(a.form->findChild<QTimer*>("TimerStart")->isActive());
   }
 
   void spanneWirdBeimErstenLadenVerkuerzt() {
     // One sample a minute: "24 Stunden" needs 1440 points and steps down to "6 Stunden".
-    std::string ini = kIni;
-    ini.replace(ini.find("Intervall=1\r\n[Grafik]"), 11, "Intervall=60");
+    std::string ini = MitIntervall("Intervall=60");
     ini.replace(ini.find("Auswahl=0"), 9, "Auswahl=7");
     Aufbau a(ini);
-    const auto& g = a.u.meldungen.gezeigt;
-    QVERIFY(std::find(g.begin(), g.end(),
-                      Ansi("Benötigte Punktzahl (1440) > Anzahl darstellbarer Punkte (480) !")) !=
-            g.end());
-    auto* coStunden = a.dialog->findChild<QComboBox*>("coStunden");
-    QCOMPARE(coStunden->currentText(), QString("6 Stunden"));
+    QVERIFY(a.Gezeigt(Ansi("Benötigte Punktzahl (1440) > Anzahl darstellbarer Punkte (480) !")));
+    QCOMPARE(a.dialog->findChild<QComboBox*>("coStunden")->currentText(), QString("6 Stunden"));
     QCOMPARE(a.dialog->findChild<QSpinBox*>("spPuffer")->value(), 60);  // the stored length
-    const std::string datei = test::DateiLesen(a.u.verz / "PEGELDDE.INI");
-    QVERIFY(datei.find("Auswahl=5\r\n") != std::string::npos);
-    QVERIFY(datei.find("Puffer=480\r\n") != std::string::npos);
+    QVERIFY(a.InDatei("Auswahl=5\r\n"));
   }
 
   void neuePufferlaengeVerlangtNeustart() {
     // One sample every 10 s: "1 Stunde" needs 360 points and fits into 480.
-    std::string ini = kIni;
-    ini.replace(ini.find("Intervall=1\r\n[Grafik]"), 11, "Intervall=10");
-    Aufbau a(ini);
-    auto* menue = a.form->findChild<QAction*>("Grafik1");
-    QVERIFY(menue->isEnabled());
+    Aufbau a(MitIntervall("Intervall=10"));
+    QVERIFY(a.form->findChild<QAction*>("Grafik1")->isEnabled());
     QTimer::singleShot(0, [&a] {
-      auto* coStunden = a.dialog->findChild<QComboBox*>("coStunden");
-      coStunden->setCurrentIndex(3);
+      a.dialog->findChild<QComboBox*>("coStunden")->setCurrentIndex(3);
       QTest::mouseClick(a.dialog->findChild<QPushButton*>("btSpeichern"), Qt::LeftButton);
     });
     a.form->Grafik1Click();
-    const auto& g = a.u.meldungen.gezeigt;
-    QVERIFY(std::find(g.begin(), g.end(), Ansi("Sie müssen das Programm jetzt neu starten.")) !=
-            g.end());
-    QVERIFY(!a.Knopf("btStarten")->isEnabled());
-    QVERIFY(a.Sichtbar("lbAus"));
-    const std::string datei = test::DateiLesen(a.u.verz / "PEGELDDE.INI");
-    QVERIFY(datei.find("Puffer=480\r\n") != std::string::npos);
-    QVERIFY(datei.find("AutoStart=0\r\n") != std::string::npos);
+    QVERIFY(a.Gezeigt(Ansi("Sie müssen das Programm jetzt neu starten.")));
+    QCOMPARE(a.Zustand(), QString("00110"));
+    QVERIFY(a.InDatei("Puffer=480\r\n"));
+    QVERIFY(a.InDatei("AutoStart=0\r\n"));
   }
 };
 
