@@ -2,6 +2,7 @@
 // parameter table with its limits and scales, the intervals, and bad values.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -232,27 +233,22 @@ TEST_F(KonfigTest, TheLoadLogsInOrderAndWritesBackOnlyItsOwnKeys) {
                            "\r\n[Item_1]\r\nMinSkal=-1000.0\r\nMaxSkal=1000.0\r\n");
 }
 
+// The display interval (clamped to 1..59), its unit and the polling period from them.
 TEST_F(KonfigTest, IntervalsAndThePollingPeriod) {
-  struct Fall {
-    const char* grafik;
-    int spIntervall, coIntervall, timerMs;
+  const std::pair<const char*, std::array<int, 3>> faelle[] = {
+      {"", {10, 0, 10000}},
+      {"Intervall=-7\r\n", {1, 0, 1000}},
+      {"Intervall=100\r\n", {59, 0, 59000}},
+      {"Intervall=2\r\nEinheit=1\r\n", {2, 1, 120000}},
+      {"Intervall=30\r\nEinheit=5\r\n", {30, -1, 1000}},
+      {"Intervall=abc\r\nEinheit=-1\r\n", {10, -1, 1000}},
   };
-  const Fall faelle[] = {
-      {"", 10, 0, 10000},
-      {"Intervall=0\r\n", 1, 0, 1000},
-      {"Intervall=-7\r\n", 1, 0, 1000},
-      {"Intervall=100\r\n", 59, 0, 59000},
-      {"Intervall=2\r\nEinheit=1\r\n", 2, 1, 120000},
-      {"Intervall=30\r\nEinheit=5\r\n", 30, -1, 1000},
-      {"Intervall=abc\r\nEinheit=-1\r\n", 10, -1, 1000},
-  };
-  for (const auto& f : faelle) {
-    SCOPED_TRACE(f.grafik);
-    Ini(IniAus(Parameter(1)) + "[Grafik]\r\n" + f.grafik);
+  for (const auto& [grafik, erwartet] : faelle) {
+    Ini(IniAus(Parameter(1)) + "[Grafik]\r\n" + grafik);
     Laden();
-    EXPECT_EQ(u.s.Einstell.spIntervall, f.spIntervall);
-    EXPECT_EQ(u.s.Einstell.coIntervall, f.coIntervall);
-    EXPECT_EQ(u.s.TimerSampleMs, f.timerMs);
+    EXPECT_EQ((std::array{u.s.Einstell.spIntervall, u.s.Einstell.coIntervall, u.s.TimerSampleMs}),
+              erwartet)
+        << grafik;
   }
 }
 
