@@ -15,10 +15,8 @@ namespace {
 
 using test::DateiLesen;
 using test::DateiSchreiben;
-using test::IniAus;
 using test::KonfigTest;
 using test::Parameter;
-using Zeilen = std::vector<std::pair<std::string, std::string>>;
 
 const std::vector<std::string> kOhneItems = {"Keine DDE-Items definiert !",
                                              "DDE-Items aus PGH-Datei bestimmen ?"};
@@ -89,7 +87,7 @@ TEST_F(KonfigTest, PegelWartV5IsUsedOnlyWhenTheCollectorsFileNamesNoItems) {
   const std::string sammler = "[DDE]\r\nItemcount=0\r\nIntervall=5\r\n";
   Ini(sammler);
   const auto v5 = u.verz / "PegelWart_V5.ini";
-  DateiSchreiben(v5, IniAus(Parameter(1)));
+  DateiSchreiben(v5, Parameter(1));
   Laden();
   EXPECT_EQ(u.s.IniDatei, v5);
   EXPECT_EQ(u.s.ItemListe, std::vector<std::string>{"P1"});
@@ -100,15 +98,15 @@ TEST_F(KonfigTest, PegelWartV5IsUsedOnlyWhenTheCollectorsFileNamesNoItems) {
 
   // With items of its own the collector's file stays in use.
   test::Umgebung zweite;
-  DateiSchreiben(zweite.s.IniDatei, IniAus(Parameter(2)));
-  DateiSchreiben(zweite.verz / "PegelWart_V5.ini", IniAus(Parameter(1)));
+  DateiSchreiben(zweite.s.IniDatei, Parameter(2));
+  DateiSchreiben(zweite.verz / "PegelWart_V5.ini", Parameter(1));
   Initialisierung(zweite.s, zweite.d);
   EXPECT_EQ(zweite.s.IniDatei.filename(), "PEGELDDE.INI");
   EXPECT_EQ(zweite.s.Itemcount, 2);
 }
 
 TEST_F(KonfigTest, LimitsAcceptPointAndCommaAndUnitsAreCut) {
-  std::string text = IniAus(Parameter(2)) +
+  std::string text = Parameter(2) +
                      "[UpLimit]\r\nItem1=12,5\r\nItem2=12.5\r\n[LoLimit]\r\nItem1=-0.25\r\n"
                      "[UpWarn]\r\nItem1= 10,5 \r\n[LoWarn]\r\nItem1=\"1.5\"\r\n"
                      "[Einheiten]\r\nItem1=m\xB3/h\r\nItem2=Kubikmeter je Stunde\r\n"
@@ -131,10 +129,7 @@ TEST_F(KonfigTest, LimitsAcceptPointAndCommaAndUnitsAreCut) {
 }
 
 TEST_F(KonfigTest, ALimitThatIsNoNumberStopsLoadingWithOneMessage) {
-  Zeilen z = Parameter(3);
-  z.push_back({"LoWarn", "Item2=zehn"});
-  z.push_back({"PegelWart", "Textrand=4"});
-  Ini(z);
+  Ini(Parameter(3) + "[LoWarn]\r\nItem2=zehn\r\n[PegelWart]\r\nTextrand=4\r\n");
   Laden();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"Fehler beim Lesen der .INI-Datei !"});
   EXPECT_TRUE(u.s.KonfigOK) << "the flag keeps its value";
@@ -144,11 +139,8 @@ TEST_F(KonfigTest, ALimitThatIsNoNumberStopsLoadingWithOneMessage) {
 }
 
 TEST_F(KonfigTest, AnEmptyDisplayNameStopsTheParameterLoop) {
-  Zeilen z = Parameter(3);
-  for (auto& zeile : z) {
-    if (zeile.second == "Item2=P2") zeile.second = "Item2=  ";
-  }
-  Ini(z);
+  std::string text = Parameter(3);
+  Ini(text.replace(text.find("Item2=P2"), 8, "Item2=  "));
   u.s.Itemnames.at(3) = "vorher";
   Laden();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"DDE-Item Nr.2 fehlt !"});
@@ -169,13 +161,10 @@ TEST_F(KonfigTest, MoreThan180ItemsAreCutWithOneMessage) {
 // Parameter 1 has a scale, 2 only the older keys, 3 neither (and limits of its own),
 // 4 a scale that is no number.
 TEST_F(KonfigTest, UserScaleFallsBackToTheOlderKeysThenToTheLimits) {
-  const Zeilen z = {
-      {"DDE", "Itemcount=4"},     {"Itemnames", "Item1=A"},     {"Itemnames", "Item2=B"},
-      {"Itemnames", "Item3=C"},   {"Itemnames", "Item4=D"},     {"UpLimit", "Item3=20"},
-      {"LoLimit", "Item3=-5,5"},  {"Item_1", "MinSkal=1,5"},    {"Item_1", "MaxSkal=9.5"},
-      {"Item_2", "MinSkal=-0"},   {"Item_2", "MinForUser=0.5"}, {"Item_2", "MaxForUser=99,5"},
-      {"Item_4", "MinSkal=tief"}, {"Item_4", "MaxSkal=50"}};
-  Ini(z);
+  Ini("[DDE]\r\nItemcount=4\r\n[Itemnames]\r\nItem1=A\r\nItem2=B\r\nItem3=C\r\nItem4=D\r\n"
+      "[UpLimit]\r\nItem3=20\r\n[LoLimit]\r\nItem3=-5,5\r\n[Item_1]\r\nMinSkal=1,5\r\n"
+      "MaxSkal=9.5\r\n[Item_2]\r\nMinSkal=-0\r\nMinForUser=0.5\r\nMaxForUser=99,5\r\n"
+      "[Item_4]\r\nMinSkal=tief\r\nMaxSkal=50\r\n");
   Laden();
   ASSERT_TRUE(u.s.KonfigOK);
   // A present scale is not rewritten; a missing one is stored as the fallback's text.
@@ -244,7 +233,7 @@ TEST_F(KonfigTest, IntervalsAndThePollingPeriod) {
       {"Intervall=abc\r\nEinheit=-1\r\n", {10, -1, 1000}},
   };
   for (const auto& [grafik, erwartet] : faelle) {
-    Ini(IniAus(Parameter(1)) + "[Grafik]\r\n" + grafik);
+    Ini(Parameter(1) + "[Grafik]\r\n" + grafik);
     Laden();
     EXPECT_EQ((std::array{u.s.Einstell.spIntervall, u.s.Einstell.coIntervall, u.s.TimerSampleMs}),
               erwartet)
@@ -253,7 +242,7 @@ TEST_F(KonfigTest, IntervalsAndThePollingPeriod) {
 }
 
 TEST_F(KonfigTest, TheCollectorsInterval) {
-  Ini(IniAus(Parameter(1)).insert(7, "Intervall=2\r\nEinheit=1\r\n"));
+  Ini(Parameter(1).insert(7, "Intervall=2\r\nEinheit=1\r\n"));
   Laden();
   EXPECT_EQ(u.s.DDEIntervall, 120);
   EXPECT_EQ(u.s.DDEIntervallMs, 120000);

@@ -11,7 +11,6 @@
 namespace pegel {
 namespace {
 
-using test::IniAus;
 using test::KonfigTest;
 using test::Parameter;
 
@@ -74,7 +73,7 @@ TEST_F(Spanne, ACollectorIntervalBelowOneSecondCountsAsOne) {
 // shows the message and stores the reduced span; the dialog still shows the stored
 // buffer length, and later runs check nothing.
 TEST_F(KonfigTest, TheFirstLoadChecksTheStoredSpan) {
-  std::string text = IniAus(Parameter(1));
+  std::string text = Parameter(1);
   text.insert(7, "Intervall=1\r\nEinheit=1\r\n");
   Ini(text + "[Grafik]\r\nAuswahl=7\r\nPuffer=60\r\nAndereZeit=99\r\n");
   Laden();
@@ -91,7 +90,7 @@ TEST_F(KonfigTest, TheFirstLoadChecksTheStoredSpan) {
 }
 
 TEST_F(KonfigTest, FirstShowAllocatesTheBuffersOnlyForAValidConfiguration) {
-  Ini(IniAus(Parameter(3)) +
+  Ini(Parameter(3) +
       "[Grafik]\r\nPuffer=100\r\n[PegelWart]\r\nQuerformat=0\r\nDruckbreite=abc\r\n"
       "[Formate]\r\nPR=300\r\nNK=5\r\n");
   ErstesZeigen(u.s, u.d);
@@ -111,14 +110,14 @@ TEST_F(KonfigTest, FirstShowAllocatesTheBuffersOnlyForAValidConfiguration) {
 TEST_F(KonfigTest, MissingPrinterIsLoggedWithAutoStartAndShownWithout) {
   const std::string text = "Bitte installieren Sie einen Drucker !";
   u.drucker.verfuegbar = false;
-  Ini(IniAus(Parameter(1)) + "[Grafik]\r\nAutoStart=1\r\n");
+  Ini(Parameter(1) + "[Grafik]\r\nAutoStart=1\r\n");
   ErstesZeigen(u.s, u.d);
   EXPECT_EQ(u.Log().back(), text);
   EXPECT_TRUE(Meldungen().empty());
 
   test::Umgebung ohneAuto;
   ohneAuto.drucker.verfuegbar = false;
-  test::DateiSchreiben(ohneAuto.s.IniDatei, IniAus(Parameter(1)) + "[Grafik]\r\nAutoStart=0\r\n");
+  test::DateiSchreiben(ohneAuto.s.IniDatei, Parameter(1) + "[Grafik]\r\nAutoStart=0\r\n");
   ErstesZeigen(ohneAuto.s, ohneAuto.d);
   EXPECT_EQ(ohneAuto.meldungen.gezeigt, std::vector<std::string>{text});
   for (const auto& l : ohneAuto.Log()) EXPECT_NE(l, text);
@@ -127,12 +126,12 @@ TEST_F(KonfigTest, MissingPrinterIsLoggedWithAutoStartAndShownWithout) {
 // Opening the settings dialog runs the loader again: changed settings take effect, but
 // the buffers keep the length they were allocated with until the next program start.
 TEST_F(KonfigTest, ALaterLoadTakesChangesButKeepsTheBufferLength) {
-  Ini(IniAus(Parameter(2)) + "[Grafik]\r\nPuffer=60\r\nIntervall=10\r\n");
+  Ini(Parameter(2) + "[Grafik]\r\nPuffer=60\r\nIntervall=10\r\n");
   ErstesZeigen(u.s, u.d);
   ASSERT_EQ(u.s.ZeitPuffer.size(), 60u);
 
-  std::string text = IniAus(Parameter(2)) + "[Grafik]\r\nPuffer=480\r\nIntervall=5\r\n" +
-                     "[UpLimit]\r\nItem1=7\r\n";
+  std::string text =
+      Parameter(2) + "[Grafik]\r\nPuffer=480\r\nIntervall=5\r\n" + "[UpLimit]\r\nItem1=7\r\n";
   text.replace(text.find("Item2=P2"), 8, "Item2=Neu");
   Ini(text);
   Laden();
