@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "anlage_dateien.h"
 #include "gruppen_datei.h"
 #include "test_dienste.h"
 
@@ -14,25 +15,8 @@ namespace {
 
 using test::DateiLesen;
 using test::DateiSchreiben;
+using test::GruppenSatz;
 using test::Umgebung;
-
-void Int32(std::string& b, std::size_t pos, std::int32_t v) {
-  for (int i = 0; i < 4; ++i)
-    b[pos + i] = static_cast<char>(static_cast<std::uint32_t>(v) >> (8 * i));
-}
-
-// One record built byte by byte, not through the code under test.
-std::string Satz(std::size_t laenge, const std::vector<std::int32_t>& mitglieder,
-                 const std::string& name, bool drucken) {
-  const std::size_t nameOff = laenge == 756 ? 720 : 240;
-  std::string b(laenge, '\0');
-  for (std::size_t i = 0; i < mitglieder.size(); ++i) Int32(b, 4 * i, mitglieder[i]);
-  b[nameOff] = static_cast<char>(name.size());
-  b.replace(nameOff + 1, name.size(), name);
-  Int32(b, nameOff + 31, static_cast<std::int32_t>(mitglieder.size()));
-  b[nameOff + 35] = drucken ? 1 : 0;
-  return b;
-}
 
 class GruppenDatei : public ::testing::Test {
  protected:
@@ -49,7 +33,7 @@ TEST(GruppenSatz, NamesAreCutTo30EitherWay) {
   EXPECT_EQ(satz[720], 30);
   EXPECT_EQ(satz[751], 0) << "the 31st character must not spill into the member count";
 
-  std::string roh = Satz(756, {5, 6}, "Abc", false);
+  std::string roh = GruppenSatz(756, {5, 6}, "Abc", false);
   roh[720] = static_cast<char>(255);
   const TGruppe d = GruppeDekodieren(reinterpret_cast<const std::uint8_t*>(roh.data()), 756);
   EXPECT_EQ(d.Name.size(), 30u);
@@ -70,9 +54,9 @@ TEST_F(GruppenDatei, NoFileAndAnEmptyFileMeanNoGroups) {
 }
 
 TEST_F(GruppenDatei, ReadsRecordsAndLogsTheMarkedGroupsByName) {
-  DateiSchreiben(u.s.GruppenDatei, Satz(756, {1, 2, 3}, "Pumpen S\xFC\x64", true) +
-                                       Satz(756, {4, 5}, "Becken", false) +
-                                       Satz(756, {7, 9}, "Zulauf", true));
+  DateiSchreiben(u.s.GruppenDatei, GruppenSatz(756, {1, 2, 3}, "Pumpen S\xFC\x64", true) +
+                                       GruppenSatz(756, {4, 5}, "Becken", false) +
+                                       GruppenSatz(756, {7, 9}, "Zulauf", true));
   Lesen();
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
                                                "Pumpen S\xFC\x64", "Zulauf"}));
@@ -85,14 +69,14 @@ TEST_F(GruppenDatei, TheOldFormatIsConvertedWithMembersBeyond60Zero) {
   std::vector<std::int32_t> sechzig;
   for (int i = 1; i <= 60; ++i) sechzig.push_back(i);
   DateiSchreiben(u.s.GruppenDatei,
-                 Satz(276, sechzig, "Alle", true) + Satz(276, {8, 9}, "Zwei", false));
+                 GruppenSatz(276, sechzig, "Alle", true) + GruppenSatz(276, {8, 9}, "Zwei", false));
   Lesen();
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
                                                "Gruppendatei wird konvertiert....", "ok."}));
   const std::string neu = DateiLesen(u.s.GruppenDatei);
   ASSERT_EQ(neu.size(), 1512u);
-  EXPECT_EQ(neu.substr(0, 756), Satz(756, sechzig, "Alle", true));
-  EXPECT_EQ(neu.substr(756), Satz(756, {8, 9}, "Zwei", false));
+  EXPECT_EQ(neu.substr(0, 756), GruppenSatz(756, sechzig, "Alle", true));
+  EXPECT_EQ(neu.substr(756), GruppenSatz(756, {8, 9}, "Zwei", false));
   ASSERT_EQ(u.s.GruppenAnzahl, 2);
   EXPECT_EQ(u.s.GruppenTabelle.at(1).Mitglieder[60], 0);
   EXPECT_TRUE(u.meldungen.gezeigt.empty());

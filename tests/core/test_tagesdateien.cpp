@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "anlage_dateien.h"
 #include "tagesdateien.h"
 #include "test_dienste.h"
 
@@ -13,6 +14,7 @@ namespace pegel {
 namespace {
 
 using test::DateiSchreiben;
+using test::Kopf;
 using test::Umgebung;
 
 std::string Felder(int anzahl) {
@@ -59,20 +61,6 @@ TEST(Gitter, CopiesOwnTheirBytes) {
 }
 
 // ---- ReadHeaderF ------------------------------------------------------------------------
-
-// A header with the given count, interval line and parameter blocks.
-std::string Kopf(const std::string& n, const std::string& intervall,
-                 const std::vector<std::array<std::string, 4>>& par, const char* nl = "\r\n") {
-  std::string t = n + nl;
-  for (std::size_t i = 0; i < par.size(); ++i) t += "ITEM" + std::to_string(i + 1) + nl;
-  t += std::string("frei") + nl + intervall + nl + "frei" + nl;
-  for (std::size_t i = 0; i < 2 * par.size(); ++i) t += std::string("0") + nl;
-  t += std::string("frei") + nl;
-  for (const auto& p : par) {
-    for (const auto& z : p) t += z + nl;
-  }
-  return t;
-}
 
 TEST(ReadHeaderF, ReadsParametersAndInterval) {
   Umgebung u;

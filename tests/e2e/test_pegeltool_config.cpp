@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "anlage_dateien.h"
 #include "test_dienste.h"
 
 namespace {
@@ -55,17 +56,6 @@ Abbild GealtertAufnehmen(const fs::path& verz) {
   return Aufnehmen(verz);
 }
 
-std::string AlterSatz(const std::vector<std::int32_t>& mitglieder, const std::string& name,
-                      bool drucken) {
-  std::string b(276, '\0');
-  for (std::size_t i = 0; i < mitglieder.size(); ++i) b[4 * i] = static_cast<char>(mitglieder[i]);
-  b[240] = static_cast<char>(name.size());
-  b.replace(241, name.size(), name);
-  b[271] = static_cast<char>(mitglieder.size());
-  b[275] = drucken ? 1 : 0;
-  return b;
-}
-
 // A plant as the collector leaves it: two parameters without a stored user scale (the
 // loader would write one), a printer that cannot be set, and an old-format group file
 // (the loader would convert it).
@@ -82,7 +72,8 @@ TEST(PegeltoolConfig, ReportsAPlantAndChangesNoFile) {
   TempVerz anlage, ablage;
   DateiSchreiben(anlage / "PEGELDDE.INI", kAnlageIni);
   DateiSchreiben(anlage / "PEGELWART.GRP",
-                 AlterSatz({1, 2}, "Becken Nord", true) + AlterSatz({2}, "Zulauf", false));
+                 pegel::test::GruppenSatz(276, {1, 2}, "Becken Nord", true) +
+                     pegel::test::GruppenSatz(276, {2}, "Zulauf", false));
   const Abbild vorher = GealtertAufnehmen(anlage.pfad());
 
   const Ergebnis e = Pegeltool({"config", anlage.pfad().string(), "--json"}, ablage);
