@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "anlage_dateien.h"
 #include "erfassung.h"
 #include "hilfen.h"
 #include "puffer.h"
@@ -26,16 +27,6 @@ struct DruckProtokoll : Tageswechsel {
     if (werfen) throw std::runtime_error("Drucker weg");
   }
 };
-
-// A valid header with n analog parameters.
-inline std::string KopfText(int n) {
-  std::string t = std::to_string(n) + "\r\n";
-  for (int i = 1; i <= n; ++i) t += "I\r\n";
-  t += "-\r\n60000\r\n-\r\n";
-  for (int i = 1; i <= 2 * n + 1; ++i) t += "-\r\n";
-  for (int i = 1; i <= n; ++i) t += "P\r\n1\r\n0\r\nm\r\n";
-  return t;
-}
 
 struct Anlage : Umgebung {
   LiveTabelle tabelle;
@@ -62,7 +53,10 @@ struct Anlage : Umgebung {
   std::string Name() const { return DatumZuDateiname(uhr.jetzt); }
   std::filesystem::path Datei(const std::string& endung) const { return verz / (Name() + endung); }
   std::filesystem::path Lock() const { return verz / LockDateiName; }
-  void Kopf(int n) { DateiSchreiben(Datei(".PGH"), KopfText(n)); }
+  void Kopf(int n) {  // a valid header with n analog parameters
+    const std::vector<std::array<std::string, 4>> par(n, {"P", "1", "0", "m"});
+    DateiSchreiben(Datei(".PGH"), test::Kopf(std::to_string(n), "60000", par));
+  }
   void Proben(const std::string& zeilen) { DateiSchreiben(Datei(".SMP"), zeilen); }
   bool Geloggt(const std::string& t) const {
     const auto l = Log();

