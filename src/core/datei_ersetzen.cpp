@@ -9,9 +9,8 @@ namespace pegel {
 
 bool DateiErsetzen(const std::filesystem::path& datei, std::string_view inhalt) {
   std::random_device rd;
-  const std::filesystem::path temp =
-      datei.parent_path() /
-      ("." + datei.filename().string() + ".neu" + std::to_string(rd() % 100000));
+  const std::filesystem::path temp = datei.parent_path() / ("." + datei.filename().string() +
+                                                            ".neu" + std::to_string(rd() % 100000));
   std::error_code ec;
   {
     std::ofstream f(temp, std::ios::binary | std::ios::trunc);
@@ -25,7 +24,8 @@ bool DateiErsetzen(const std::filesystem::path& datei, std::string_view inhalt) 
     }
   }
   const auto alt = std::filesystem::status(datei, ec);
-  if (!ec && std::filesystem::exists(alt)) std::filesystem::permissions(temp, alt.permissions(), ec);
+  if (!ec && std::filesystem::exists(alt))
+    std::filesystem::permissions(temp, alt.permissions(), ec);
   ec.clear();
   std::filesystem::rename(temp, datei, ec);
   if (ec) {

@@ -38,7 +38,8 @@ void Beiseitelegen(const PegelStatus& s) {
 
 std::array<std::uint8_t, GruppenSatzLaenge> GruppeKodieren(const TGruppe& g) {
   std::array<std::uint8_t, GruppenSatzLaenge> satz{};
-  for (std::size_t i = 0; i < g.Mitglieder.size(); ++i) Int32Schreiben(&satz[4 * i], g.Mitglieder[i]);
+  for (std::size_t i = 0; i < g.Mitglieder.size(); ++i)
+    Int32Schreiben(&satz[4 * i], g.Mitglieder[i]);
   const std::string name = Gekuerzt(g.Name, kNameLaenge);
   satz[kNameOffsetNeu] = static_cast<std::uint8_t>(name.size());
   for (std::size_t i = 0; i < name.size(); ++i) {
@@ -71,7 +72,8 @@ std::vector<std::int32_t> GruppenMitglieder(const TGruppe& g) {
   return m;
 }
 
-bool GruppenDateiSchreiben(const std::filesystem::path& datei, const std::vector<TGruppe>& gruppen) {
+bool GruppenDateiSchreiben(const std::filesystem::path& datei,
+                           const std::vector<TGruppe>& gruppen) {
   std::string bytes;
   bytes.reserve(gruppen.size() * GruppenSatzLaenge);
   for (const TGruppe& g : gruppen) {
@@ -126,8 +128,8 @@ void GruppenDateiLesen(PegelStatus& s, Dienste& d) {
   std::vector<TGruppe> gruppen;
   if (!ec && groesse % GruppenSatzLaenge == 0) {
     if (!lesen(GruppenSatzLaenge, gruppen)) {
-      d.meldungen.Info(
-          Ansi("Fehler beim Lesen der Gruppendatei ! Sie \r\nmüssen die Gruppierung neu festlegen."));
+      d.meldungen.Info(Ansi(
+          "Fehler beim Lesen der Gruppendatei ! Sie \r\nmüssen die Gruppierung neu festlegen."));
       Beiseitelegen(s);
       return;
     }
@@ -139,8 +141,9 @@ void GruppenDateiLesen(PegelStatus& s, Dienste& d) {
   } else if (!ec && groesse % GruppenSatzLaengeAlt == 0) {
     d.log.LogAll("Gruppendatei wird konvertiert....");
     if (!lesen(GruppenSatzLaengeAlt, gruppen)) {
-      d.meldungen.Info(Ansi(
-          "Fehler beim Konvertieren der Gruppendatei ! Sie \r\nmüssen die Gruppierung neu festlegen."));
+      d.meldungen.Info(
+          Ansi("Fehler beim Konvertieren der Gruppendatei ! Sie \r\nmüssen die Gruppierung neu "
+               "festlegen."));
       Beiseitelegen(s);
       return;
     }

@@ -112,7 +112,7 @@ std::size_t IniDatei::SektionSuchen(std::string_view sektion) const {
 }
 
 std::size_t IniDatei::SchluesselSuchen(std::size_t sektionsZeile,
-                                      std::string_view schluessel) const {
+                                       std::string_view schluessel) const {
   const std::string name = Gefaltet(Beschnitten(schluessel));
   for (std::size_t i = sektionsZeile + 1; i < zeilen_.size(); ++i) {
     if (zeilen_[i].art == Zeile::Sektion) break;
@@ -145,8 +145,7 @@ std::int32_t IniDatei::LeseGanz(std::string_view sektion, std::string_view schlu
   return GanzzahlLesen(*w).value_or(vorgabe);
 }
 
-bool IniDatei::LeseBool(std::string_view sektion, std::string_view schluessel,
-                        bool vorgabe) const {
+bool IniDatei::LeseBool(std::string_view sektion, std::string_view schluessel, bool vorgabe) const {
   return LeseGanz(sektion, schluessel, vorgabe ? 1 : 0) != 0;
 }
 

@@ -48,9 +48,9 @@ class IniDatei {
  private:
   IniDatei() = default;
   struct Zeile {
-    std::string roh;          // without line break
+    std::string roh;  // without line break
     enum Art { Sonst, Sektion, Schluessel } art = Sonst;
-    std::string name;         // folded section or key name
+    std::string name;  // folded section or key name
     std::size_t wertAnfang = 0;
   };
   void Zerlegen(std::string_view text);

@@ -14,9 +14,9 @@
 namespace pegel {
 namespace {
 
-const std::array<const char*, SpannenAnzahl> kSpannen = {
-    "1 Minute",   "12 Minuten", "30 Minuten", "1 Stunde",  "2 Stunden",
-    "6 Stunden",  "12 Stunden", "24 Stunden", "andere"};
+const std::array<const char*, SpannenAnzahl> kSpannen = {"1 Minute",   "12 Minuten", "30 Minuten",
+                                                         "1 Stunde",   "2 Stunden",  "6 Stunden",
+                                                         "12 Stunden", "24 Stunden", "andere"};
 const std::array<std::int64_t, SpannenAnzahl - 1> kSpannenSek = {60,   720,   1800,  3600,
                                                                  7200, 21600, 43200, 86400};
 
@@ -207,8 +207,8 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
     const std::int32_t ddeEinheit = ini->LeseGanz("DDE", "Einheit", 0);
     e.lbEinheit = ddeEinheit == 0 ? "Sekunden" : "Minuten";
     e.lbInterval = std::to_string(s.DDEIntervallWert);
-    s.DDEIntervall = Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervallWert) *
-                                   (ddeEinheit == 1 ? 60 : 1));
+    s.DDEIntervall =
+        Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervallWert) * (ddeEinheit == 1 ? 60 : 1));
     s.DDEIntervallMs = Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervall) * 1000);
     s.DDEEinheit = ddeEinheit;
 
@@ -243,8 +243,7 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
                                            : 1000;
 
     if (itemcount > MaxItems) {
-      d.meldungen.Info("Sie haben mehr als " + std::to_string(MaxItems) +
-                       " DDE-Items definiert !");
+      d.meldungen.Info("Sie haben mehr als " + std::to_string(MaxItems) + " DDE-Items definiert !");
     }
     e.lbItems = std::to_string(s.Itemcount);
 

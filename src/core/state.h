@@ -89,8 +89,8 @@ struct EinstellWerte {
   std::int32_t coIntervall = 0;   // -1 none, 0 "Sekunde(n)", 1 "Minute(n)"
   std::int32_t spPuffer = 60;     // 1..480
   bool spPufferAktiv = false;
-  std::int32_t spAndere = 2;   // 2..60
-  std::int32_t coStunden = -1; // -1 none, 0..8
+  std::int32_t spAndere = 2;    // 2..60
+  std::int32_t coStunden = -1;  // -1 none, 0..8
   bool cbGanzerTag = false;
   bool cbMitCursor = false;
   bool cbAutoStart = true;

@@ -28,7 +28,9 @@ std::string ZweiStellen(int v) {
   return s;
 }
 
-std::string DreiStellen(int v) { return std::string(1, static_cast<char>('0' + (v / 100) % 10)) + ZweiStellen(v % 100); }
+std::string DreiStellen(int v) {
+  return std::string(1, static_cast<char>('0' + (v / 100) % 10)) + ZweiStellen(v % 100);
+}
 
 // Rounds the decimal digit string `ziffern` (value 0.ziffern * 10^(exp10+1) style is not
 // used here: ziffern are the digits of an integer) at position `behalten` with ties to

@@ -68,11 +68,11 @@ ZeitTeile ZeitZerlegen(TDateTime t);
 // 1 = Sunday .. 7 = Saturday.
 int Wochentag(TDateTime t);
 
-std::string DatumText(TDateTime t);      // "06.12.2026"
-std::string ZeitText(TDateTime t);       // "16:11:02"
-std::string DatumZeitText(TDateTime t);  // "06.12.2026 16:11:02"
-std::string LangesDatum(TDateTime t);    // "Sonntag, 6. Dezember 2026"
-std::string KurzerMonatsname(int monat); // 1..12: "Jan" .. "Dez" ("Mär" in Windows-1252)
+std::string DatumText(TDateTime t);       // "06.12.2026"
+std::string ZeitText(TDateTime t);        // "16:11:02"
+std::string DatumZeitText(TDateTime t);   // "06.12.2026 16:11:02"
+std::string LangesDatum(TDateTime t);     // "Sonntag, 6. Dezember 2026"
+std::string KurzerMonatsname(int monat);  // 1..12: "Jan" .. "Dez" ("Mär" in Windows-1252)
 
 // A time of day "h:mm" or "h:mm:ss" (one or two digits each, blanks around allowed),
 // as a fraction of a day. Empty for anything else.

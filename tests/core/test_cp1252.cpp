@@ -1,6 +1,6 @@
-#include "cp1252.h"
-
 #include <gtest/gtest.h>
+
+#include "cp1252.h"
 
 namespace pegel {
 namespace {
@@ -8,7 +8,9 @@ namespace {
 TEST(Cp1252, EuroUmlautsAndSuperscript) {
   EXPECT_EQ(Cp1252ZuUtf8("\x80"), "€");  // not the C1 control code 0x80
   EXPECT_EQ(Cp1252ZuUtf8("m\xb3/h"), "m³/h");
-  EXPECT_EQ(Cp1252ZuUtf8("F\xfcllstand \xb0" "C"), "Füllstand °C");
+  EXPECT_EQ(Cp1252ZuUtf8("F\xfcllstand \xb0"
+                         "C"),
+            "Füllstand °C");
   EXPECT_EQ(Utf8ZuCp1252("Füllstand in m³ – “ok” €"), "F\xfcllstand in m\xb3 \x96 \x93ok\x94 \x80");
 }
 
@@ -20,7 +22,7 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
 
 TEST(Cp1252, UnmappableAndBrokenUtf8) {
   EXPECT_EQ(Utf8ZuCp1252("日本"), "??");
-  EXPECT_EQ(Utf8ZuCp1252("a\xc3"), "a\xc3");        // truncated sequence kept as bytes
+  EXPECT_EQ(Utf8ZuCp1252("a\xc3"), "a\xc3");                // truncated sequence kept as bytes
   EXPECT_EQ(Utf8ZuCp1252("\xe4\xf6\xfc"), "\xe4\xf6\xfc");  // already 8-bit
   EXPECT_EQ(Utf8ZuCp1252("\xed\xa0\x80"), "\xed\xa0\x80");  // surrogate is not UTF-8
 }

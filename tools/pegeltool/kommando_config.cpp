@@ -7,16 +7,16 @@
 #include "cp1252.h"
 #include "dienste.h"
 #include "headless_dienste.h"
-#include "konfiguration.h"
 #include "kommandos.h"
+#include "konfiguration.h"
 #include "plattform.h"
 #include "text_format.h"
 
 namespace pegeltool {
 namespace {
 
-using pegel::Cp1252ZuUtf8;
 using nlohmann::ordered_json;
+using pegel::Cp1252ZuUtf8;
 
 ordered_json ParameterJson(const pegel::PegelStatus& s, int n) {
   const auto i = static_cast<std::size_t>(n);
@@ -112,7 +112,8 @@ void TextAusgabe(const ordered_json& j) {
               << pegel::FestFormat(p["UpLimit"].get<double>(), 7, 2) << "\n";
   }
   std::cout << "Einstellungen:\n";
-  for (const auto& [k, v] : j["einstellungen"].items()) std::cout << "  " << k << " = " << v << "\n";
+  for (const auto& [k, v] : j["einstellungen"].items())
+    std::cout << "  " << k << " = " << v << "\n";
   std::cout << "Gruppen: " << j["gruppen"].size() << "\n";
   for (const auto& g : j["gruppen"]) {
     std::cout << "  " << g["nr"].get<int>() << ": " << g["Name"].get<std::string>()

@@ -11,8 +11,10 @@ namespace {
 void Hilfe(std::ostream& out) {
   out << "Aufruf: pegeltool KOMMANDO ...\n"
          "  config VERZ [--json]                          Konfiguration der Anlage VERZ laden\n"
-         "  day VERZ JJJJMMTT [--rows A:B] [--json]      Zusammenfassung eines gespeicherten Tages\n"
-         "  poll VERZ [--passes N] [--every MS] [--json] Anzeige starten, N Abfragen, Zustand ausgeben\n";
+         "  day VERZ JJJJMMTT [--rows A:B] [--json]      Zusammenfassung eines gespeicherten "
+         "Tages\n"
+         "  poll VERZ [--passes N] [--every MS] [--json] Anzeige starten, N Abfragen, Zustand "
+         "ausgeben\n";
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ std::optional<std::vector<int>> ParameterListe(const std::string& text) {
   std::size_t pos = 0;
   while (pos <= text.size()) {
     const std::size_t komma = text.find(',', pos);
-    const std::string teil = text.substr(pos, komma == std::string::npos ? std::string::npos : komma - pos);
+    const std::string teil =
+        text.substr(pos, komma == std::string::npos ? std::string::npos : komma - pos);
     const auto n = pegel::GanzzahlLesen(teil);
     if (!n || *n < 1 || *n > pegel::MaxItems) return std::nullopt;
     liste.push_back(*n);
@@ -48,8 +49,8 @@ bool GrafikSchreiben(pegel::PegelStatus& s, pegel::Dienste& d, pegel::LiveTabell
   // As the window's first paint: every analog range from the current data.
   grafik.FormPaint();
   return pegel::ui::ChartSeiteSchreiben(
-      grafik.seite, auftrag.datei, auftrag.pdf ? pegel::ui::DateiArt::Pdf : pegel::ui::DateiArt::Png,
-      auftrag.dpi, d.log, d.uhr);
+      grafik.seite, auftrag.datei,
+      auftrag.pdf ? pegel::ui::DateiArt::Pdf : pegel::ui::DateiArt::Png, auftrag.dpi, d.log, d.uhr);
 }
 
 }  // namespace pegeltool

@@ -28,23 +28,19 @@ std::uint32_t QtUhr::Ticks() { return pegel::TickZaehler(); }
 void QtUhr::Pause() { QThread::msleep(1); }
 
 void QtMeldungen::Info(const std::string& text) {
-  QMessageBox::information(QApplication::activeWindow(), T(Titel),
-                           Q(text));
+  QMessageBox::information(QApplication::activeWindow(), T(Titel), Q(text));
 }
 
 void QtMeldungen::Fehler(const std::string& text) {
-  QMessageBox::critical(QApplication::activeWindow(), T(Titel),
-                        Q(text));
+  QMessageBox::critical(QApplication::activeWindow(), T(Titel), Q(text));
 }
 
 void QtMeldungen::Warnung(const std::string& text) {
-  QMessageBox::warning(QApplication::activeWindow(), T(Titel),
-                       Q(text));
+  QMessageBox::warning(QApplication::activeWindow(), T(Titel), Q(text));
 }
 
 bool QtMeldungen::Frage(const std::string& text) {
-  return QMessageBox::question(QApplication::activeWindow(),
-                               T(Titel), Q(text),
+  return QMessageBox::question(QApplication::activeWindow(), T(Titel), Q(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -67,9 +63,9 @@ QString QtMeldungen::QtFilter(const std::string& filter) {
 
 std::optional<std::filesystem::path> QtMeldungen::DateiOeffnen(
     const std::filesystem::path& startVerz, const std::string& filter) {
-  const QString datei = QFileDialog::getOpenFileName(
-      QApplication::activeWindow(), QString(), QString::fromStdString(startVerz.string()),
-      QtFilter(filter));
+  const QString datei =
+      QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                   QString::fromStdString(startVerz.string()), QtFilter(filter));
   if (datei.isEmpty()) return std::nullopt;
   return std::filesystem::path(datei.toStdString());
 }

@@ -11,7 +11,9 @@ namespace pegelui {
 inline QString Q(const std::string& ansi) {
   return QString::fromUtf8(pegel::Cp1252ZuUtf8(ansi).c_str());
 }
-inline std::string A(const QString& text) { return pegel::Utf8ZuCp1252(text.toUtf8().toStdString()); }
+inline std::string A(const QString& text) {
+  return pegel::Utf8ZuCp1252(text.toUtf8().toStdString());
+}
 // The application title, shown in the title of message boxes.
 inline constexpr const char* Titel = "Prozess-Anzeige";
 

@@ -19,7 +19,11 @@ TFo_Echtdaten::TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d,
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      s_(s), d_(d), logik_(logik), grafik_(grafik), tagesgrafik_(tagesgrafik) {
+      s_(s),
+      d_(d),
+      logik_(logik),
+      grafik_(grafik),
+      tagesgrafik_(tagesgrafik) {
   setObjectName("Fo_Echtdaten");
   setWindowTitle(T("Echtzeit-Daten"));
   setModal(true);
@@ -105,7 +109,8 @@ void TFo_Echtdaten::ListeFuellen() {
 
 std::vector<bool> TFo_Echtdaten::Auswahl() const {
   std::vector<bool> a(static_cast<std::size_t>(lbDDE_->count()), false);
-  for (int i = 0; i < lbDDE_->count(); ++i) a[static_cast<std::size_t>(i)] = lbDDE_->item(i)->isSelected();
+  for (int i = 0; i < lbDDE_->count(); ++i)
+    a[static_cast<std::size_t>(i)] = lbDDE_->item(i)->isSelected();
   return a;
 }
 

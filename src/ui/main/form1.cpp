@@ -137,8 +137,7 @@ TForm1::TForm1(pegel::PegelStatus& s, pegel::Dienste& d, pegel::Viewer& viewer,
   connect(btEchtdatenZeigen_, &QPushButton::clicked, this, &TForm1::btEchtdatenZeigenClick);
   connect(btBeenden_, &QPushButton::clicked, this, &QWidget::close);
   connect(TimerSample_, &QTimer::timeout, this, &TForm1::TimerSampleTimer);
-  connect(timerLabel_, &QTimer::timeout, this,
-          [this] { viewer_.TimerLabelTimer(); });
+  connect(timerLabel_, &QTimer::timeout, this, [this] { viewer_.TimerLabelTimer(); });
   connect(TimerStart_, &QTimer::timeout, this, &TForm1::btEchtdatenZeigenClick);
   connect(Grafik1_, &QAction::triggered, this, &TForm1::Grafik1Click);
   connect(statistik, &QAction::triggered, this, &TForm1::Statistikinitialisieren1Click);
