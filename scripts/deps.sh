@@ -6,7 +6,6 @@ pegel_deps_install() {
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev libgl-dev fonts-liberation
     xvfb xauth imagemagick poppler-utils
-    cups cups-bsd printer-driver-cups-pdf
     clang libclang-rt-14-dev
     python3
   )
