@@ -7,10 +7,11 @@
 #include <iostream>
 
 #include "anwendung.h"
+#include "anwendung_qt.h"
 #include "qt_text.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  pegelui::PegelApplication app(argc, argv);
   QApplication::setApplicationName("PegelWart");
 
   // Without --dir the data live beside the program file.
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
   const std::filesystem::path progDir =
       std::filesystem::path(QDir(verz).absolutePath().toStdString());
   pegelui::Anwendung anwendung(progDir);
+  app.LogSetzen(&anwendung.Log());
   anwendung.Hauptfenster().show();
-  return QApplication::exec();
+  const int ergebnis = QApplication::exec();
+  app.LogSetzen(nullptr);
+  return ergebnis;
 }

@@ -23,6 +23,7 @@ class Anwendung {
  public:
   explicit Anwendung(const std::filesystem::path& progDir);
   TForm1& Hauptfenster() { return *form1_; }
+  pegel::Logbuch& Log() { return log_; }
 
  private:
   pegel::PegelStatus s_;
