@@ -15,6 +15,7 @@
 #include "logbuch.h"
 #include "puffer.h"
 #include "state.h"
+#include "stille_dienste.h"
 #include "tagesdateien.h"
 #include "text_format.h"
 #include "viewer.h"
@@ -36,34 +37,6 @@ class FesteUhr : public Clock {
   std::uint32_t Ticks() override { return ticks; }
   void Pause() override { ++ticks; }
 };
-class Still : public Messages {
- public:
-  void Info(const std::string&) override {}
-  void Fehler(const std::string&) override {}
-  void Warnung(const std::string&) override {}
-  bool Frage(const std::string&) override { return false; }
-  std::optional<std::string> TextEingabe(const std::string&, const std::string&,
-                                         const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<fs::path> DateiOeffnen(const fs::path&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-class KeineEreignisse : public PendingEvents {
- public:
-  void Verarbeiten() override {}
-};
-class KeinDrucker : public PrinterService {
- public:
-  std::vector<std::string> Druckerliste() override { return {}; }
-  std::string StandardBeschreibung() override { return ""; }
-  bool Setzen(int) override { return false; }
-  bool Verfuegbar() override { return false; }
-  bool Ausrichtung(bool) override { return false; }
-  std::optional<std::pair<int, int>> SeitengroesseMm() override { return std::nullopt; }
-};
-
 std::string Zeile(int sekunde, std::mt19937& zufall) {
   std::string z = "1;" + ZeitText(sekunde / 86400.0);
   std::uniform_int_distribution<int> wert(0, 99999);
@@ -89,9 +62,9 @@ struct Anlage {
   fs::path verz = fs::temp_directory_path() / "pegel_bench_polling";
   PegelStatus s;
   FesteUhr uhr;
-  Still meldungen;
-  KeineEreignisse ereignisse;
-  KeinDrucker drucker;
+  HeadlessMessages meldungen;
+  NoEvents ereignisse;
+  NoPrinter drucker;
   Logbuch log{s, uhr, nullptr};
   Dienste d{uhr, meldungen, ereignisse, log, drucker};
 

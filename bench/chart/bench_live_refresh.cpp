@@ -21,6 +21,7 @@
 #include "qt_dienste.h"
 #include "refresh_ausgabe.h"
 #include "state.h"
+#include "stille_dienste.h"
 
 namespace {
 
@@ -28,32 +29,6 @@ using namespace pegel;
 
 constexpr int Puffer = 480;
 constexpr int Parameter = 20;  // nine of them charted
-
-class KeineMeldungen : public Messages {
- public:
-  void Info(const std::string&) override {}
-  void Fehler(const std::string&) override {}
-  void Warnung(const std::string&) override {}
-  bool Frage(const std::string&) override { return false; }
-  std::optional<std::string> TextEingabe(const std::string&, const std::string&,
-                                         const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path&,
-                                                    const std::string&) override {
-    return std::nullopt;
-  }
-};
-
-class KeinDrucker : public PrinterService {
- public:
-  std::vector<std::string> Druckerliste() override { return {}; }
-  std::string StandardBeschreibung() override { return ""; }
-  bool Setzen(int) override { return false; }
-  bool Verfuegbar() override { return false; }
-  bool Ausrichtung(bool) override { return false; }
-  std::optional<std::pair<int, int>> SeitengroesseMm() override { return std::nullopt; }
-};
 
 // A value of parameter j at sample i that repeats with the buffer, so the ranges never
 // grow and every refresh may be incremental.
@@ -65,9 +40,9 @@ double Wert(int j, long i) {
 struct LiveAufbau {
   PegelStatus s;
   SystemUhr uhr;
-  KeineMeldungen meldungen;
+  HeadlessMessages meldungen;
   pegelui::QtEreignisse ereignisse;
-  KeinDrucker drucker;
+  NoPrinter drucker;
   Logbuch log{s, uhr, nullptr};
   Dienste d{uhr, meldungen, ereignisse, log, drucker};
   LiveTabelle tabelle;

@@ -4,11 +4,6 @@
 
 namespace pegeltool {
 
-void CollectingSink::MemoZeile(const std::string& zeile) {
-  const auto p = zeile.find(" > ");
-  meldungen.push_back(p == std::string::npos ? zeile : zeile.substr(p + 3));
-}
-
 HeadlessLauf::HeadlessLauf(const std::filesystem::path& verz, bool nurLesen) {
   s.NurLesen = nurLesen;
   s.PfadeSetzen(std::filesystem::absolute(verz));
