@@ -128,24 +128,9 @@ Echtdaten::Folge Echtdaten::btGrafikClick(const std::vector<bool>& auswahl, bool
     return Folge::Nichts;
   }
   if (s_.GanzerTag) InitTimeSkale(seite, s_.Puffer);
-  int k = 0;
-  for (int j = 1; j <= s_.Itemcount && j <= MaxItems; ++j) {
-    const auto sj = static_cast<std::size_t>(j);
-    if (!s_.Grafikanzeige.at(sj)) continue;
-    d_.ereignisse.Verarbeiten();
-    ++k;
-    try {
-      grafik_.AnzeigeUebernehmen(k, j);
-    } catch (...) {
-      d_.log.LogAll(
-          Ansi("Fo_Echtdaten : Fehler bei Übergabe der Statistik an das Grafikfenster !"));
-    }
-    if (sj > s_.WertPuffer.size()) return Folge::Nichts;
-    const auto& zeile = s_.WertPuffer[sj - 1];
-    if (grafik_.InitFeld(k - 1, s_.Grafiktyp.at(sj), static_cast<int>(zeile.size()) - 1, zeile,
-                         s_.GrafikRef.at(sj)) != s_.Puffer - 1) {
-      return Folge::Nichts;
-    }
+  if (!grafik_.ParameterUebernehmen(
+          Ansi("Fo_Echtdaten : Fehler bei Übergabe der Statistik an das Grafikfenster !"))) {
+    return Folge::Nichts;
   }
   try {
     d_.drucker.Ausrichtung(true);

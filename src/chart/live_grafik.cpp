@@ -244,6 +244,28 @@ void LiveGrafik::AnzeigeUebernehmen(int k, int j) {
   for (std::size_t f = 1; f <= 8; ++f) a.Statistiktexte.at(f) = s_.AktDaten.at(sj).at(f);
 }
 
+bool LiveGrafik::ParameterUebernehmen(const std::string& uebergabeFehler) {
+  int k = 0;
+  for (int j = 1; j <= s_.Itemcount && j <= MaxItems; ++j) {
+    const auto sj = static_cast<std::size_t>(j);
+    if (!s_.Grafikanzeige.at(sj)) continue;
+    d_.ereignisse.Verarbeiten();
+    ++k;
+    try {
+      if (k <= MaxGrafiken) AnzeigeUebernehmen(k, j);
+    } catch (...) {
+      if (!uebergabeFehler.empty()) d_.log.LogAll(uebergabeFehler);
+    }
+    if (sj > s_.WertPuffer.size()) return false;
+    const auto& zeile = s_.WertPuffer[sj - 1];
+    if (InitFeld(k - 1, s_.Grafiktyp.at(sj), static_cast<int>(zeile.size()) - 1, zeile,
+                 s_.GrafikRef.at(sj)) != s_.Puffer - 1) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool LiveGrafik::Grafik_Laden(int g, const std::function<void()>& zeichnen) {
   LiveGrafikAktiv = false;
   if (g < 1 || g > MaxGruppen) {
@@ -268,21 +290,8 @@ bool LiveGrafik::Grafik_Laden(int g, const std::function<void()>& zeichnen) {
     LiveGrafikAktiv = true;
     return true;
   }
-  int k = 0;
-  for (int j = 1; j <= s_.Itemcount && j <= MaxItems; ++j) {
-    const auto sj = static_cast<std::size_t>(j);
-    if (!s_.Grafikanzeige.at(sj)) continue;
-    d_.ereignisse.Verarbeiten();
-    ++k;
-    if (k <= MaxGrafiken) AnzeigeUebernehmen(k, j);
-    if (sj > s_.WertPuffer.size()) return true;  // the window stays without live refresh
-    const auto& zeile = s_.WertPuffer[sj - 1];
-    const int hoechster = static_cast<int>(zeile.size()) - 1;
-    if (InitFeld(k - 1, s_.Grafiktyp.at(sj), hoechster, zeile, s_.GrafikRef.at(sj)) !=
-        s_.Puffer - 1) {
-      return true;
-    }
-  }
+  // Without every chart set up the window stays without live refresh.
+  if (!ParameterUebernehmen("")) return true;
   zeichnen();
   LiveGrafikAktiv = true;
   return true;

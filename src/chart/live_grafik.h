@@ -71,6 +71,12 @@ class LiveGrafik {
   // colours, limits, scale and the collector's texts.
   void AnzeigeUebernehmen(int k, int j);
 
+  // Charts 1, 2, ... take the parameters marked in Grafikanzeige, in table order: their
+  // display data and their buffer rows. False as soon as one chart does not take the whole
+  // buffer (another type than 1 or 2, more charts than set up). A failing copy of the
+  // display data logs `uebergabeFehler` and goes on.
+  bool ParameterUebernehmen(const std::string& uebergabeFehler);
+
   // Loads group g (1..20): its members become the charted parameters. False (after
   // "Fehler bei der Grafik-Initialisierung !", Ladefehler set) when the group cannot be
   // charted; the window then closes. `zeichnen` paints the page.
