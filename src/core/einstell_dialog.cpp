@@ -8,10 +8,7 @@
 
 namespace pegel {
 
-void EinstellDialogOeffnen(PegelStatus& s, Dienste& d, std::int32_t& pufferBeimOeffnen) {
-  Initialisierung(s, d);
-  pufferBeimOeffnen = s.Einstell.spPuffer;  // the stored length, as the loader read it
-}
+void EinstellDialogOeffnen(PegelStatus& s, Dienste& d) { Initialisierung(s, d); }
 
 void coStundenChange(PegelStatus& s, Dienste& d) {
   IniDatei ini(s.IniDatei, s.NurLesen);
@@ -28,15 +25,18 @@ void cbMitCursorClick(PegelStatus& s, Dienste& d) {
   }
 }
 
-bool EinstellungenSpeichern(PegelStatus& s, Dienste& d, std::int32_t pufferBeimOeffnen) {
+bool EinstellungenSpeichern(PegelStatus& s, Dienste& d) {
   EinstellWerte& e = s.Einstell;
   e.spPuffer = std::clamp(e.spPuffer, 1, MaxPuffer);
   e.spAndere = std::clamp(e.spAndere, 2, 60);
-  const bool neustart = e.spPuffer != pufferBeimOeffnen;
+  IniDatei ini(s.IniDatei, s.NurLesen);
+  // "andere" is checked here, not only the presets when they are chosen.
+  if (e.cbGanzerTag) cbGanzerTagClick(s, d, ini);
+  // Against the ring as it is: that is what runs until the next start.
+  const bool neustart = !s.PufferAngelegt() || e.spPuffer != s.PufferLaenge();
   if (neustart) d.meldungen.Info(Ansi("Sie müssen das Programm jetzt neu starten."));
   e.spIntervall = std::clamp(e.spIntervall, 1, 59);
-  s.Puffer = e.spPuffer;
-  IniDatei ini(s.IniDatei, s.NurLesen);
+  if (!s.PufferAngelegt()) s.Puffer = e.spPuffer;
   ini.SchreibeGanz("Grafik", "Intervall", e.spIntervall);
   ini.SchreibeGanz("Grafik", "Einheit", e.coIntervall);
   ini.SchreibeGanz("Grafik", "Puffer", e.spPuffer);

@@ -7,9 +7,8 @@
 
 namespace pegel {
 
-// Opening the dialog: runs the configuration loader again and remembers the buffer
-// length it read, against which saving compares.
-void EinstellDialogOeffnen(PegelStatus& s, Dienste& d, std::int32_t& pufferBeimOeffnen);
+// Opening the dialog: runs the configuration loader again.
+void EinstellDialogOeffnen(PegelStatus& s, Dienste& d);
 
 // The span list changed (also the tick of "Grafik fortlaufend anzeigen"): the span check,
 // whose reduction is written to the INI file at once.
@@ -18,9 +17,11 @@ void coStundenChange(PegelStatus& s, Dienste& d);
 // "Grafik mit Cursor" ticked or cleared.
 void cbMitCursorClick(PegelStatus& s, Dienste& d);
 
-// "Speichern": writes the [Grafik] keys and sets Puffer and AutoStartAktiv. Returns true
-// when the buffer length differs from the one read at opening, after the message
-// "Sie müssen das Programm jetzt neu starten." (the caller then blocks the start).
-bool EinstellungenSpeichern(PegelStatus& s, Dienste& d, std::int32_t pufferBeimOeffnen);
+// "Speichern": in the fixed-span mode the span is checked first, as the loader checks it at
+// the next start, so that what is saved is what will run. Writes the [Grafik] keys and sets
+// AutoStartAktiv. Returns true when the saved buffer length differs from the ring as
+// allocated (or no ring is allocated), after the message "Sie müssen das Programm jetzt neu
+// starten." (the caller then blocks the start). The ring keeps its length until then.
+bool EinstellungenSpeichern(PegelStatus& s, Dienste& d);
 
 }  // namespace pegel

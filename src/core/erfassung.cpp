@@ -20,6 +20,26 @@ namespace {
 
 constexpr const char* ResetMeldung = "Fo_Main : Fehler bei der Puffer-Initialisierung !";
 constexpr const char* NeuesteZeile = ">>>>>>>>>>";
+constexpr std::size_t ZitatLaenge = 60;
+
+// Field `feld` of a sample line; a view with a null data pointer when the line has fewer
+// fields.
+std::string_view FeldText(std::string_view zeile, int feld) {
+  std::size_t anfang = 0;
+  for (int i = 0; i < feld; ++i) {
+    const std::size_t p = zeile.find(';', anfang);
+    if (p == std::string_view::npos) return {};
+    anfang = p + 1;
+  }
+  const std::size_t ende = zeile.find(';', anfang);
+  return zeile.substr(anfang, ende == std::string_view::npos ? ende : ende - anfang);
+}
+
+// A line quoted for the log, cut so that a hostile line cannot flood it.
+std::string ZeileZitiert(std::string_view zeile) {
+  if (zeile.size() <= ZitatLaenge) return "\"" + std::string(zeile) + "\"";
+  return "\"" + std::string(zeile.substr(0, ZitatLaenge)) + "...\"";
+}
 
 }  // namespace
 
@@ -140,7 +160,10 @@ void Erfassung::TimerSampleTimer() {
     try {
       if (std::trunc(s_.LetzterLauf) != std::trunc(s_.Heute) && !s_.AlteDaten) Tageswechseln();
       s_.AlteDaten = false;
-      s_.LetzterLauf = d_.uhr.Jetzt();
+      // The time this pass was started for, not a fresh reading: a pass that began before
+      // midnight and waited for the lock past it still belongs to the old day, so the first
+      // pass of the new day sees the change.
+      s_.LetzterLauf = s_.Heute;
       fenster_.Setzen(&FensterZustand::lbLesen, true);
       fenster_.Setzen(&FensterZustand::timerLabel, true);
       s_.AktItem = 0;
@@ -216,6 +239,14 @@ bool Erfassung::Eintragen(std::istream& ein) {
   letzteFelder_ = 0;
   while (leser.Naechste(z)) {
     try {
+      // The time is converted before anything of the line is entered: a line whose time
+      // does not convert would otherwise advance the ring and the table's newest-row mark
+      // without a time, so it is skipped as a whole and the file goes on.
+      const std::string_view zeit = FeldText(z, 1);
+      if (zeit.data() != nullptr && !ZeitLesen(zeit)) {
+        d_.log.LogAll(Ansi("Fo_Main : Zeile ohne gültige Zeit übersprungen: ") + ZeileZitiert(z));
+        continue;
+      }
       // Fields are short: a plain scan beats a library search per field.
       int feld = 0;
       const char* anfang = z.data();
@@ -263,9 +294,12 @@ void Erfassung::FeldEintragen(std::string_view text, int i) {
     Wert(text);
     return;
   }
+  // Converted first, so that a text that is no time changes nothing.
+  const std::optional<TDateTime> zeit = ZeitLesen(text);
+  if (!zeit) throw std::invalid_argument("keine Zeit");
   s_.AktItem = 0;
   s_.PufferZeiger += 1;
-  if (s_.PufferZeiger > s_.Puffer + 4) s_.PufferZeiger = 5;
+  if (s_.PufferZeiger > s_.PufferLaenge() + 4) s_.PufferZeiger = 5;
   s_.TabellenZeile += 1;
   if (s_.TabellenZeile > LiveTabelle::LetzteRingZeile) {
     s_.TabellenZeile = LiveTabelle::ErsteRingZeile;
@@ -275,8 +309,6 @@ void Erfassung::FeldEintragen(std::string_view text, int i) {
   tabelle_.Text(0, vorige, s_.LetzteZeit);
   tabelle_.Text(0, s_.TabellenZeile, NeuesteZeile);
   s_.LetzteZeit.assign(text);
-  const std::optional<TDateTime> zeit = ZeitLesen(text);
-  if (!zeit) throw std::invalid_argument("keine Zeit");
   s_.ZeitPuffer.at(static_cast<std::size_t>(s_.PufferZeiger - 5)) = *zeit;
   ++zeilen_;
 }
@@ -299,6 +331,10 @@ void Erfassung::Wert(std::string_view text) {
         w.Mittelwert = std::isfinite(m) ? m : 0.0;
       } else if (v > 0.5) {
         w.Anzahl += s_.IntervallStunden;
+      }
+      if (w.Angenommen++ == 0) {
+        w.Maximum = v;
+        w.Minimum = v;
       }
       if (v > w.Maximum) w.Maximum = v;
       if (v < w.Minimum) w.Minimum = v;

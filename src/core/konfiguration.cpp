@@ -24,16 +24,21 @@ struct IniFehler : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-std::int32_t Int32Geprueft(std::int64_t v) {
-  if (v < INT32_MIN || v > INT32_MAX) throw IniFehler("Zahl zu groß");
+// `was` names the key in the log line, e.g. "[DDE] Intervall".
+std::int32_t Int32Geprueft(std::int64_t v, const std::string& was) {
+  if (v < INT32_MIN || v > INT32_MAX) throw IniFehler(was + Ansi(" ist zu groß"));
   return static_cast<std::int32_t>(v);
 }
 
 // A limit read as text; "." and "," both count as the decimal mark.
 double GrenzeLesen(const IniDatei& ini, const char* sektion, const std::string& schluessel,
                    const char* vorgabe) {
-  const auto v = ZahlLesenPunktKomma(ini.LeseText(sektion, schluessel, vorgabe));
-  if (!v) throw IniFehler("keine Zahl");
+  const std::string text = ini.LeseText(sektion, schluessel, vorgabe);
+  const auto v = ZahlLesenPunktKomma(text);
+  if (!v) {
+    throw IniFehler("[" + std::string(sektion) + "] " + schluessel + "=" + text +
+                    " ist keine Zahl");
+  }
   return *v;
 }
 
@@ -208,8 +213,10 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
     e.lbEinheit = ddeEinheit == 0 ? "Sekunden" : "Minuten";
     e.lbInterval = std::to_string(s.DDEIntervallWert);
     s.DDEIntervall =
-        Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervallWert) * (ddeEinheit == 1 ? 60 : 1));
-    s.DDEIntervallMs = Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervall) * 1000);
+        Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervallWert) * (ddeEinheit == 1 ? 60 : 1),
+                      "[DDE] Intervall");
+    s.DDEIntervallMs =
+        Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervall) * 1000, "[DDE] Intervall");
     s.DDEEinheit = ddeEinheit;
 
     // The live display.
@@ -219,7 +226,7 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
     const std::int32_t puffer = std::clamp(ini->LeseGanz("Grafik", "Puffer", 60), 1, MaxPuffer);
     // Once allocated, the ring keeps its length for the run (a new one takes effect at the
     // next start); a changed Puffer would make the ring wrap beyond its rows.
-    if (s.WertPuffer.empty() && s.ZeitPuffer.empty()) s.Puffer = puffer;
+    if (!s.PufferAngelegt()) s.Puffer = puffer;
     const std::int32_t auswahl = ini->LeseGanz("Grafik", "Auswahl", 1);
     e.coStunden = (auswahl >= 0 && auswahl < SpannenAnzahl) ? auswahl : -1;
     e.spAndere = std::clamp(ini->LeseGanz("Grafik", "AndereZeit", 5), 2, 60);
@@ -245,6 +252,15 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
     if (itemcount > MaxItems) {
       d.meldungen.Info("Sie haben mehr als " + std::to_string(MaxItems) + " DDE-Items definiert !");
     }
+    // The ring's rows are allocated once; parameters beyond them would reach no row, so
+    // they wait for the next start.
+    if (s.PufferAngelegt() && s.Itemcount > s.PufferZeilen()) {
+      d.log.LogAll("DDE-Itemcount " + std::to_string(s.Itemcount) + " > " +
+                   std::to_string(s.PufferZeilen()) + Ansi(" angelegte Parameter: Parameter ") +
+                   std::to_string(s.PufferZeilen() + 1) + " bis " + std::to_string(s.Itemcount) +
+                   " erst nach einem Neustart.");
+      s.Itemcount = s.PufferZeilen();
+    }
     e.lbItems = std::to_string(s.Itemcount);
 
     if (s.Itemcount < 1) {
@@ -267,8 +283,12 @@ void Initialisierung(PegelStatus& s, Dienste& d) {
         ParameterLesen(s, d, *ini, n);
       }
     }
-  } catch (...) {
+  } catch (const std::exception& e) {
+    // A configuration that could not be read to its end is not valid: parameters after the
+    // failing one would run half-loaded (no type, limits 0..0). The log says what to mend.
+    d.log.LogAll(std::string("Fehler beim Lesen der .INI-Datei: ") + e.what());
     d.meldungen.Info("Fehler beim Lesen der .INI-Datei !");
+    s.KonfigOK = false;
   }
   if (ini && !ini->Speichern()) {
     d.log.LogAll("INI-Datei " + s.IniDatei.filename().string() +

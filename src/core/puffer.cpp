@@ -1,5 +1,6 @@
 #include "puffer.h"
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 
@@ -40,10 +41,11 @@ bool StatistikZuruecksetzen(PegelStatus& s, std::int32_t n, Logbuch& log,
   try {
     ItemGrenzen& w = s.ItemWerte.at(static_cast<std::size_t>(n));
     w.Anzahl = 0;
+    w.Angenommen = 0;
     w.Minimum = MinimumStart;
     w.Maximum = MaximumStart;
     auto& zeile = s.WertPuffer.at(static_cast<std::size_t>(n - 1));
-    for (std::int32_t i = 0; i < s.Puffer; ++i) zeile.at(static_cast<std::size_t>(i)) = NoValue;
+    std::fill(zeile.begin(), zeile.end(), NoValue);
   } catch (...) {
     log.LogAll(meldung);
     return false;

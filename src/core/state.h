@@ -47,6 +47,9 @@ struct ItemGrenzen {
   double UpWarn = 0;
   double LoWarn = 0;
   double Anzahl = 0;  // analog: accepted values today; digital: hours in state on
+  // Accepted values today of either type: the first one becomes Minimum and Maximum,
+  // whatever the start values and the limits are.
+  std::int64_t Angenommen = 0;
   std::int32_t ColorWarn = 0;
   std::int32_t ColorNorm = 0;
   double MinSkal = 0;
@@ -188,6 +191,12 @@ struct PegelStatus {
   bool NurLesen = false;
 
   PegelStatus();
+
+  // The ring as allocated when the main window was first shown: it keeps its length and its
+  // rows for the whole run, whatever the INI file says later (0 while not allocated).
+  std::int32_t PufferLaenge() const { return static_cast<std::int32_t>(ZeitPuffer.size()); }
+  std::int32_t PufferZeilen() const { return static_cast<std::int32_t>(WertPuffer.size()); }
+  bool PufferAngelegt() const { return !WertPuffer.empty() && !ZeitPuffer.empty(); }
 
   // Fixes the paths of all files in the program directory.
   void PfadeSetzen(const std::filesystem::path& progDir);

@@ -16,7 +16,10 @@ Viewer::Viewer(PegelStatus& s, Dienste& d, Tageswechsel* tageswechsel)
 
 void Viewer::Starten() {
   if (!fenster_.Zustand().btStarten) return;
-  if (!s_.KonfigOK) {
+  // A configuration that became valid only after the first show has no ring: it is
+  // allocated at the next program start.
+  if (!s_.KonfigOK || !s_.PufferAngelegt()) {
+    if (s_.KonfigOK) d_.log.LogAll("Kein Datenpuffer angelegt: bitte das Programm neu starten.");
     d_.meldungen.Fehler("Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet.");
     return;
   }

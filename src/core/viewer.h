@@ -27,7 +27,8 @@ class Viewer {
   const FensterZustand& Zustand() const { return fenster_.Zustand(); }
   Erfassung& Abfrage() { return erfassung_; }
 
-  // Start (btStarten): refused with a message without a valid configuration; otherwise
+  // Start (btStarten): refused with a message without a valid configuration or without
+  // an allocated ring; otherwise
   // the running state, today's day file when AlteDaten is set, TimerSample on and one
   // polling pass at once. Does nothing while btStarten is disabled.
   void Starten();

@@ -250,6 +250,15 @@ TEST_F(Seite, DigitalCursorModusMitNullLinie) {
   s.DigNull = false;
   Zeichnen(s);
   EXPECT_TRUE(c.Alle(Aufruf::Fuellung, Rot).empty());
+
+  s.Grafikspeicher[0] = {0.6, 0.61, 0.5};  // on only above 0.6
+  s.DigNull = true;
+  Zeichnen(s);
+  EXPECT_EQ(DigitaleBalken(c), (std::vector<Balken>{{Weiss, x(0), x(1), -120},
+                                                    {Schwarz, x(0), x(1), -185},
+                                                    {Schwarz, x(1), x(2), -120},
+                                                    {Weiss, x(2), x(2) + 40, -120},
+                                                    {Rot, x(2), x(2) + 40, -185}}));
 }
 
 TEST_F(Seite, EinzelnerSlotOhneAchseUndInkrementelleSeite) {

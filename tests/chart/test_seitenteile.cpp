@@ -182,6 +182,21 @@ class TestFlaeche : public Flaeche {
   }
 };
 
+// A tall window limits the page by its width and centres it vertically; a wide one by its
+// height, centred horizontally. Halves round to even.
+TEST(BlattAnpassen, BreiteOderHoeheBegrenztUndZentriert) {
+  const float r = 297.0f / 210.0f;  // the page's ratio in single precision
+  const BlattMasse hoch = BlattRechnen(500, 800, 297, 210);
+  const int h = Rund((500 - 20) / static_cast<double>(r));  // 339
+  EXPECT_EQ((std::vector<int>{hoch.links, hoch.oben, hoch.breite, hoch.hoehe}),
+            (std::vector<int>{10, Rund(800 / 2.0 + 8 - h / 2.0), 500 - 20, h}));
+  EXPECT_EQ(hoch.oben, 238) << "408 - 169.5 rounds to even";
+  const BlattMasse breit = BlattRechnen(1200, 600, 297, 210);
+  const int w = Rund((600 - 40) * static_cast<double>(r));
+  EXPECT_EQ((std::vector<int>{breit.links, breit.oben, breit.breite, breit.hoehe}),
+            (std::vector<int>{Rund(1200 / 2.0 - w / 2.0), 30, w, 600 - 40}));
+}
+
 TEST(BlattAnpassen, FehlerWerdenProtokolliert) {
   pegel::test::Umgebung u;
   TestFlaeche f;

@@ -58,10 +58,6 @@ struct Anlage : Umgebung {
     DateiSchreiben(Datei(".PGH"), test::Kopf(std::to_string(n), "60000", par));
   }
   void Proben(const std::string& zeilen) { DateiSchreiben(Datei(".SMP"), zeilen); }
-  bool Geloggt(const std::string& t) const {
-    const auto l = Log();
-    return std::find(l.begin(), l.end(), t) != l.end();
-  }
   // Files left in the directory besides the header, the day file and the log.
   std::vector<std::string> Rest() const {
     std::vector<std::string> namen;

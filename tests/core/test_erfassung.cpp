@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "erfassung_anlage.h"
 #include "text_format.h"
 
@@ -47,6 +49,15 @@ TEST(Erfassung, GrenzenDigitalstundenUndRinge) {
   EXPECT_EQ(a.tabelle.Zelle(0, 14), ">>>>>>>>>>");
 }
 
+// Operating hours count a value above 0.5 (the chart's bar needs more than 0.6).
+TEST(Erfassung, BetriebsstundenAbUeberEinHalb) {
+  Anlage a(1);
+  a.s.Grafiktyp[1] = 2;
+  a.Proben("x;10:00:00;0,5\r\nx;10:01:00;0,6\r\nx;10:02:00;0,61\r\n");
+  a.erf.TimerSampleTimer();
+  EXPECT_DOUBLE_EQ(a.s.ItemWerte[1].Anzahl, 2 * a.s.IntervallStunden);
+}
+
 TEST(Erfassung, KopfUndSpaltenzahl) {
   for (int items : {10, 12}) {
     Anlage a(items);
@@ -87,7 +98,88 @@ TEST(Erfassung, TageswechselErstMitDerProbendateiDesNeuenTages) {
   EXPECT_EQ(a.druck.druckTage, std::vector<TDateTime>{gestern + 0.0001});
   EXPECT_EQ(a.s.AktMax[1], AktMaxStart);
   EXPECT_EQ(a.s.ItemWerte[1].Anzahl, 1);
-  EXPECT_EQ(a.Slot(1, 1), NoValue);  // yesterday's second line is gone
+  for (int n = 1; n <= 3; ++n) {  // every slot but the new sample's is empty again
+    for (int slot = 1; slot < a.s.PufferLaenge(); ++slot) ASSERT_EQ(a.Slot(n, slot), NoValue);
+  }
+}
+
+// A pass that starts just before midnight and waits for the collector's lock past it
+// belongs to the old day: the first pass of the new day still changes the day.
+TEST(Erfassung, EinDurchlaufUeberMitternachtVerpasstDenTageswechselNicht) {
+  struct SperreBisNachMitternacht : PendingEvents {
+    Anlage* a = nullptr;
+    int aufrufe = 0;
+    void Verarbeiten() override {
+      if (++aufrufe == 4) {
+        std::filesystem::remove(a->Lock());
+        a->uhr.jetzt = std::trunc(a->uhr.jetzt) + 1 + 0.150 / 86400;
+      }
+    }
+  } warten;
+  Anlage a;
+  Dienste d{a.uhr, a.meldungen, warten, a.log, a.drucker};
+  Erfassung erf{a.s, d, a.tabelle, a.fenster, a.druck};
+  warten.a = &a;
+  const TDateTime tag = std::trunc(a.uhr.jetzt);
+  a.uhr.jetzt = tag + 1 - 0.250 / 86400;  // 23:59:59.750
+  a.Proben("x;23:59:59;1;1;1\r\n");
+  DateiSchreiben(a.Lock(), "");
+  erf.TimerSampleTimer();
+  ASSERT_EQ(a.s.PufferZeiger, 5);
+  EXPECT_DOUBLE_EQ(a.s.LetzterLauf, tag + 1 - 0.250 / 86400);
+
+  a.uhr.jetzt = tag + 1 + 1 / 86400.0;
+  a.Kopf(3);
+  a.Proben("x;00:00:01;2;2;2\r\n");
+  erf.TimerSampleTimer();
+  EXPECT_EQ(a.druck.druckTage, std::vector<TDateTime>{tag + 1 / 86400.0});
+  EXPECT_TRUE(a.s.TagWechsel);
+  EXPECT_EQ(a.s.ItemWerte[1].Anzahl, 1) << "yesterday's sample no longer counts";
+}
+
+// The first accepted value is the day's minimum and maximum, whatever the start values:
+// counters beyond 99,999 must not show a start value as their extreme.
+TEST(Erfassung, DerErsteAngenommeneWertIstMinimumUndMaximum) {
+  Anlage a(2);
+  a.s.ItemWerte[1].UpLimit = 1e6;
+  a.s.ItemWerte[2].LoLimit = -1e6;
+  a.Proben("x;10:00:00;200000;-200000\r\nx;10:00:01;150000;-150000\r\n");
+  a.erf.TimerSampleTimer();
+  EXPECT_EQ(a.tabelle.Zelle(1, 2) + " " + a.tabelle.Zelle(1, 3), "150000,00 200000,00");
+  EXPECT_EQ(a.tabelle.Zelle(2, 2) + " " + a.tabelle.Zelle(2, 3), "-200000,00 -150000,00");
+
+  // Without an accepted value the table shows the start values, as before.
+  Anlage b(1);
+  b.Proben("x;10:00:00;5000\r\n");
+  b.erf.TimerSampleTimer();
+  EXPECT_EQ(b.tabelle.Zelle(1, 2) + " " + b.tabelle.Zelle(1, 3), "99999,00 -99999,00");
+  b.s.ItemWerte[1].UpLimit = 1e6;  // a reset starts again from the first value
+  StatistikZuruecksetzen(b.s, 1, b.log, "x");
+  b.Proben("x;10:00:01;123456\r\n");
+  b.erf.TimerSampleTimer();
+  EXPECT_EQ(b.tabelle.Zelle(1, 2), "123456,00");
+}
+
+// The collector may rely on the lock while the sample file is taken away and read.
+TEST(Erfassung, DieSperreBestehtWaehrendDieProbendateiGenommenWird) {
+  struct Beobachter : PendingEvents {
+    Anlage* a = nullptr;
+    std::vector<bool> gesperrt;
+    void Verarbeiten() override {
+      if (!std::filesystem::exists(a->Datei(".SMP"))) {
+        gesperrt.push_back(std::filesystem::exists(a->Lock()));
+      }
+    }
+  } sieht;
+  Anlage a;
+  Dienste d{a.uhr, a.meldungen, sieht, a.log, a.drucker};
+  Erfassung erf{a.s, d, a.tabelle, a.fenster, a.druck};
+  sieht.a = &a;
+  a.Proben("x;10:00:00;1;2;3\r\n");
+  erf.TimerSampleTimer();
+  ASSERT_FALSE(sieht.gesperrt.empty());
+  EXPECT_EQ(sieht.gesperrt, std::vector<bool>(sieht.gesperrt.size(), true));
+  EXPECT_FALSE(std::filesystem::exists(a.Lock()));
 }
 
 TEST(Erfassung, VerwaisteSperreUndGescheiterteWegnahme) {
@@ -96,7 +188,10 @@ TEST(Erfassung, VerwaisteSperreUndGescheiterteWegnahme) {
   DateiSchreiben(a.Lock(), "");
   a.erf.TimerSampleTimer();
   EXPECT_EQ(a.Log(), std::vector<std::string>{"SampleFile-Lock : TimeOut."});
-  EXPECT_GE(a.uhr.ticks, 600u);
+  // Six waits of 100 ms, not one more: a stale lock costs about 0.6 s per tick.
+  EXPECT_EQ(a.ereignisse.aufrufe, LockVersuche);
+  EXPECT_GE(a.uhr.ticks, LockVersuche * 100u);
+  EXPECT_LE(a.uhr.ticks, LockVersuche * (100u + a.uhr.schritt));
   EXPECT_TRUE(std::filesystem::exists(a.Lock()));  // the collector's, not ours to remove
   EXPECT_EQ(a.s.PufferZeiger, 4);
 
@@ -106,7 +201,7 @@ TEST(Erfassung, VerwaisteSperreUndGescheiterteWegnahme) {
   DateiSchreiben(besetzt, "alt");
   a.erf.TimerSampleTimer();
   EXPECT_TRUE(a.Geloggt("Fo_Main : Fehler beim Umbenennen der Echtzeit-Datei !"));
-  EXPECT_GE(a.ereignisse.aufrufe, 1006);
+  EXPECT_GE(a.ereignisse.aufrufe, UmbenennVersuche + LockVersuche);
   EXPECT_EQ(DateiLesen(besetzt), "alt");  // never replaced
   EXPECT_FALSE(std::filesystem::exists(a.Lock()));
 
@@ -116,17 +211,34 @@ TEST(Erfassung, VerwaisteSperreUndGescheiterteWegnahme) {
   EXPECT_TRUE(a.Rest().empty());
 }
 
+// A line whose time does not convert is skipped as a whole; the lines after it are entered
+// and nothing stale shows as the newest sample.
+TEST(Erfassung, EineZeileOhneZeitWirdUebersprungen) {
+  Anlage a(1, 3);
+  a.Proben(
+      "x;10:00:01;1\r\nx;10:00:02;2\r\nx;10:00:03;3\r\nx;10:00:04;4\r\nx;kaputt;99\r\n"
+      "x;10:00:06;6\r\n");
+  a.erf.TimerSampleTimer();
+  const int neuester = a.s.PufferZeiger - 5;
+  EXPECT_EQ(a.Slot(1, neuester), 6);
+  EXPECT_DOUBLE_EQ(a.s.ZeitPuffer.at(neuester), ZeitKodieren(10, 0, 6));
+  EXPECT_EQ(a.s.ItemWerte[1].Anzahl, 5);
+  EXPECT_EQ(a.tabelle.Zelle(0, a.s.TabellenZeile), ">>>>>>>>>>");
+  EXPECT_EQ(a.tabelle.Zelle(1, a.s.TabellenZeile), "6,00");
+  EXPECT_EQ(a.Log(), std::vector<std::string>{
+                         Ansi("Fo_Main : Zeile ohne gültige Zeit übersprungen: \"x;kaputt;99\"")});
+  EXPECT_TRUE(a.Rest().empty());  // no temporary file stays behind
+
+  // A hostile line is quoted shortened.
+  Anlage b(1);
+  b.Proben("x;" + std::string(5000, 'z') + ";1\r\n");
+  b.erf.TimerSampleTimer();
+  ASSERT_EQ(b.Log().size(), 1u);
+  EXPECT_LT(b.Log()[0].size(), 200u);
+  EXPECT_EQ(b.s.PufferZeiger, 4);
+}
+
 TEST(Erfassung, KeinFehlerImDurchlaufLaesstDieSperreZurueck) {
-  {  // a time that is no time ends the file; the taken file stays and is not read again
-    Anlage a;
-    a.Proben("x;10:00:00;1;1;1\r\nx;kaputt;2;2;2\r\nx;10:02:00;3;3;3\r\n");
-    a.erf.TimerSampleTimer();
-    EXPECT_TRUE(a.Geloggt("Fo_Main : Fehler 3b"));
-    EXPECT_EQ(a.Slot(1, 2), NoValue);
-    ASSERT_EQ(a.Rest().size(), 1u);
-    EXPECT_EQ(a.Rest()[0][0], '$');
-    EXPECT_TRUE(a.s.Lesen_Fertig);
-  }
   {  // the group print fails at the change of day
     Anlage a;
     a.druck.werfen = true;

@@ -65,6 +65,18 @@ TEST_F(GruppenDatei, ReadsRecordsAndLogsTheMarkedGroupsByName) {
   EXPECT_EQ(u.s.GruppenTabelle.at(2).Name, "Becken");
 }
 
+TEST_F(GruppenDatei, ExactlyTwentyRecordsAreReadAndKept) {
+  std::string datei;
+  for (int g = 1; g <= MaxGruppen; ++g)
+    datei += GruppenSatz(756, {g, g + 1}, "G" + std::to_string(g), false);
+  DateiSchreiben(u.s.GruppenDatei, datei);
+  Lesen();
+  EXPECT_TRUE(u.meldungen.gezeigt.empty());
+  EXPECT_EQ(u.s.GruppenAnzahl, MaxGruppen);
+  EXPECT_EQ(u.s.GruppenTabelle.at(MaxGruppen).Name, "G20");
+  EXPECT_EQ(DateiLesen(u.s.GruppenDatei), datei);
+}
+
 TEST_F(GruppenDatei, TheOldFormatIsConvertedWithMembersBeyond60Zero) {
   std::vector<std::int32_t> sechzig;
   for (int i = 1; i <= 60; ++i) sechzig.push_back(i);

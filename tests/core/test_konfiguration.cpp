@@ -128,11 +128,14 @@ TEST_F(KonfigTest, LimitsAcceptPointAndCommaAndUnitsAreCut) {
   EXPECT_TRUE(Meldungen().empty());
 }
 
-TEST_F(KonfigTest, ALimitThatIsNoNumberStopsLoadingWithOneMessage) {
+// A parameter that cannot be read leaves the configuration invalid: the parameters after it
+// would run half-loaded. The log names the parameter and the key to mend.
+TEST_F(KonfigTest, ALimitThatIsNoNumberStopsLoadingAndInvalidatesTheConfiguration) {
   Ini(Parameter(3) + "[LoWarn]\r\nItem2=zehn\r\n[PegelWart]\r\nTextrand=4\r\n");
   Laden();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"Fehler beim Lesen der .INI-Datei !"});
-  EXPECT_TRUE(u.s.KonfigOK) << "the flag keeps its value";
+  EXPECT_FALSE(u.s.KonfigOK);
+  EXPECT_TRUE(u.Geloggt("Fehler beim Lesen der .INI-Datei: [LoWarn] Item2=zehn ist keine Zahl"));
   EXPECT_EQ(u.s.ItemListe, (std::vector<std::string>{"P1", "P2"}));
   EXPECT_TRUE(u.s.Itemnames.at(3).empty()) << "loading stopped at parameter 2";
   EXPECT_NE(IniText().find("AlteDaten=1"), std::string::npos) << "earlier write-backs are kept";
@@ -150,6 +153,11 @@ TEST_F(KonfigTest, AnEmptyDisplayNameStopsTheParameterLoop) {
 }
 
 TEST_F(KonfigTest, MoreThan180ItemsAreCutWithOneMessage) {
+  Ini(Parameter(MaxItems));
+  Laden();
+  EXPECT_TRUE(Meldungen().empty()) << "exactly 180 is within the table";
+  EXPECT_EQ(u.s.Itemcount, MaxItems);
+
   Ini(Parameter(200));
   Laden();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"Sie haben mehr als 180 DDE-Items definiert !"});

@@ -5,8 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "anlage_dateien.h"
+#include "cp1252.h"
+#include "einstell_dialog.h"
+#include "erfassung.h"
+#include "hilfen.h"
 #include "konfig_hilfen.h"
 #include "konfiguration.h"
+#include "puffer.h"
 
 namespace pegel {
 namespace {
@@ -50,6 +56,9 @@ TEST_F(Spanne, ATooLongSpanStepsDownAndIsStored) {
 }
 
 TEST_F(Spanne, SpansThatFitAreAcceptedWithoutWriting) {
+  Pruefen(15, 4);  // "2 Stunden" at 15 s: exactly 7200 / 15 = 480 points
+  EXPECT_TRUE(Meldungen().empty());
+  EXPECT_EQ(u.s.Einstell.coStunden, 4);
   Pruefen(10, 8, 60);  // "andere", 60 minutes: 360 points
   EXPECT_TRUE(Meldungen().empty());
   EXPECT_EQ(u.s.Einstell.coStunden, 8);
@@ -140,6 +149,117 @@ TEST_F(KonfigTest, ALaterLoadTakesChangesButKeepsTheBufferLength) {
   EXPECT_EQ(u.s.Einstell.spPuffer, 480) << "the dialog shows the stored length";
   EXPECT_EQ(u.s.Puffer, 60) << "the ring still has 60 slots";
   EXPECT_EQ(u.s.WertPuffer[0].size(), 60u);
+}
+
+// The ring is allocated once: a length or a parameter count that changes in the INI file
+// afterwards (written by the span check, by the dialog or by hand) waits for the next
+// start, and no sample is lost meanwhile.
+class Ring : public KonfigTest {
+ protected:
+  LiveTabelle tabelle;
+  Fenster fenster;
+  Tageswechsel ohneDruck;
+  Erfassung erf{u.s, u.d, tabelle, fenster, ohneDruck};
+
+  // Parameters 1..n at a collector interval of 60 s, with [Grafik] keys.
+  std::string Text(int n, const std::string& grafik) {
+    std::string t = Parameter(n);
+    t.replace(t.find("Intervall=10"), 12, "Intervall=60");
+    return t + "[Grafik]\r\n" + grafik;
+  }
+  int Fehlerzeilen() const {
+    int n = 0;
+    for (const auto& l : u.Log()) n += l.find("Fehler") != std::string::npos;
+    for (const auto& l : u.Log()) n += l.find("Exception") != std::string::npos;
+    return n;
+  }
+};
+
+TEST_F(Ring, AStoredLengthBeyondTheRingNeedsARestartAndLosesNoSample) {
+  Ini(Text(3, "Intervall=1\r\nPuffer=60\r\nAuswahl=7\r\nAlteDaten=1\r\n"));
+  ErstesZeigen(u.s, u.d);
+  ASSERT_EQ(u.s.PufferLaenge(), 60);
+  ASSERT_EQ(IniDatei(u.s.IniDatei, true).LeseGanz("Grafik", "Puffer", 0), 480);
+
+  // The dialog, opened and saved without a change: the stored 480 is not what runs.
+  u.meldungen.gezeigt.clear();
+  EinstellDialogOeffnen(u.s, u.d);
+  EXPECT_TRUE(EinstellungenSpeichern(u.s, u.d));
+  EXPECT_EQ(Meldungen(),
+            std::vector<std::string>{Ansi("Sie müssen das Programm jetzt neu starten.")});
+  EXPECT_EQ(u.s.Puffer, 60);
+
+  // Everything still works on the ring of 60: a day of 100 lines, and the menu's reset.
+  std::string tag;
+  for (int i = 1; i <= 100; ++i) tag += "x;" + ZeitText(i / 1440.0) + ";1;2;3\r\n";
+  test::DateiSchreiben(u.verz / (DatumZuDateiname(u.uhr.jetzt) + ".DAT"), tag);
+  test::DateiSchreiben(
+      u.verz / (DatumZuDateiname(u.uhr.jetzt) + ".PGH"),
+      test::Kopf("3", "60000", std::vector<std::array<std::string, 4>>(3, {"P", "1", "0", "m"})));
+  tabelle.SpaltenSetzen(u.s.Itemcount + 1);  // as Start shapes it
+  erf.AlteTagesdatenLesen();
+  EXPECT_EQ(u.s.ItemWerte[1].Anzahl, 100);
+  EXPECT_EQ(u.s.PufferZeiger - 5, 39);
+  for (int n = 1; n <= 3; ++n)
+    StatistikZuruecksetzen(u.s, n, u.log, "Fehler bei der Puffer-Initialisierung !");
+  EXPECT_EQ(Fehlerzeilen(), 0);
+  for (const auto& e : std::filesystem::directory_iterator(u.verz.pfad())) {
+    EXPECT_NE(e.path().filename().string()[0], '$') << "no taken file stays";
+  }
+
+  // A saved length equal to the ring needs no restart.
+  Ini(Text(3, "Intervall=1\r\nPuffer=60\r\nAuswahl=0\r\n"));
+  u.meldungen.gezeigt.clear();
+  EinstellDialogOeffnen(u.s, u.d);
+  EXPECT_FALSE(EinstellungenSpeichern(u.s, u.d));
+  EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(Ring, ParametersBeyondTheAllocatedRowsWaitForTheNextStart) {
+  Ini(Text(3, "Puffer=60\r\nAuswahl=0\r\n"));
+  ErstesZeigen(u.s, u.d);
+  Ini(Text(5, "Puffer=60\r\nAuswahl=0\r\n"));
+  u.senke.zeilen.clear();
+  EinstellDialogOeffnen(u.s, u.d);
+  EXPECT_EQ(u.s.Itemcount, 3);
+  EXPECT_EQ(u.s.ItemListe.size(), 3u);
+  EXPECT_TRUE(
+      u.Geloggt(Ansi("DDE-Itemcount 5 > 3 angelegte Parameter: Parameter 4 bis 5 erst nach "
+                     "einem Neustart.")));
+
+  tabelle.SpaltenSetzen(u.s.Itemcount + 1);
+  u.s.AlteDaten = false;
+  test::DateiSchreiben(
+      u.verz / (DatumZuDateiname(u.uhr.jetzt) + ".PGH"),
+      test::Kopf("5", "60000", std::vector<std::array<std::string, 4>>(5, {"P", "1", "0", "m"})));
+  test::DateiSchreiben(u.verz / (DatumZuDateiname(u.uhr.jetzt) + ".SMP"),
+                       "x;10:00:00;1;2;3;4;5\r\nx;10:00:01;1;2;3;4;5\r\n");
+  erf.ViewerLaeuft(true);
+  erf.TimerSampleTimer();
+  EXPECT_EQ(u.s.PufferZeiger, 6);
+  EXPECT_EQ(u.s.WertPuffer.at(2).at(1), 3);
+  EXPECT_EQ(Fehlerzeilen(), 0);
+}
+
+// "andere" is checked at saving as the presets are when chosen: what the dialog accepts is
+// what the loader lets run after the restart.
+TEST_F(Ring, AnOtherSpanIsCheckedWhenSaved) {
+  std::string text = Parameter(1);
+  text.replace(text.find("Intervall=10"), 12, "Intervall=1");
+  Ini(text + "[Grafik]\r\nAuswahl=0\r\nPuffer=60\r\n");
+  ErstesZeigen(u.s, u.d);
+  EinstellDialogOeffnen(u.s, u.d);
+  u.s.Einstell.coStunden = 8;
+  u.s.Einstell.spAndere = 10;  // 600 points at 1 s
+  u.meldungen.gezeigt.clear();
+  EXPECT_FALSE(EinstellungenSpeichern(u.s, u.d));
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{Zuviel(600)});
+  const IniDatei ini(u.s.IniDatei, true);
+  EXPECT_EQ(ini.LeseGanz("Grafik", "Auswahl", -1), 0) << "stepped down to \"1 Minute\"";
+  EXPECT_EQ(ini.LeseGanz("Grafik", "Puffer", -1), 60);
+  u.meldungen.gezeigt.clear();
+  Laden();  // the next start's check finds nothing to reduce
+  EXPECT_TRUE(Meldungen().empty());
 }
 
 }  // namespace

@@ -61,6 +61,25 @@ TEST(Viewer, EchtdatenErstMitEinemWertImPuffer) {
   EXPECT_FALSE(a.viewer.Zustand().lbAnzeige || a.viewer.Zustand().TimerStart);
 }
 
+// Between two starts the parameter count may change: the table takes the new shape, and
+// the cells of the columns both shapes have keep their content.
+TEST(Viewer, EinNeuerStartFormtDieTabelleUmUndBehaeltGemeinsameZellen) {
+  ViewerAnlage a;
+  a.Proben("x;10:00:00;1;2;3\r\n");
+  a.viewer.Starten();
+  ASSERT_EQ(a.viewer.Tabelle().Zelle(3, 5), "3,00");
+  a.viewer.Stoppen();
+  a.s.Itemcount = 2;
+  a.viewer.Starten();
+  EXPECT_EQ(a.viewer.Tabelle().Spalten(), 3);
+  EXPECT_EQ(a.viewer.Tabelle().Zelle(1, 5) + " " + a.viewer.Tabelle().Zelle(2, 5), "1,00 2,00");
+  EXPECT_EQ(a.viewer.Tabelle().Zelle(0, 5), ">>>>>>>>>>");
+  a.viewer.Stoppen();
+  a.s.Itemcount = 3;
+  a.viewer.Starten();
+  EXPECT_EQ(a.viewer.Tabelle().Zelle(2, 5) + "|" + a.viewer.Tabelle().Zelle(3, 5), "2,00|");
+}
+
 TEST(Viewer, StopWaehrendEinesDurchlaufsBleibtGestoppt) {
   struct StopKlick : PendingEvents {
     Viewer* viewer = nullptr;

@@ -129,6 +129,15 @@ TEST(PegeltoolConfig, ABadConfigurationExitsWithOne) {
                          "Keine DDE-Items definiert !", "DDE-Items aus PGH-Datei bestimmen ?"}));
   EXPECT_EQ(Aufnehmen(anlage.pfad()), vorher) << "the unusable group file stays in place";
 
+  // A limit that is no number: the message, the key in the log, and exit 1.
+  TempVerz halb;
+  DateiSchreiben(halb / "PEGELDDE.INI", kAnlageIni + "[UpWarn]\r\nItem2=abc\r\n");
+  const Ergebnis h = Pegeltool({"config", halb.pfad().string(), "--json"}, ablage);
+  EXPECT_EQ(h.rc, 1);
+  const json jh = json::parse(h.aus);
+  EXPECT_EQ(jh["meldungen"].back(), "Fehler beim Lesen der .INI-Datei !");
+  EXPECT_NE(h.aus.find("[UpWarn] Item2=abc ist keine Zahl"), std::string::npos) << h.aus;
+
   // An empty directory is a plant without items.
   TempVerz leer;
   EXPECT_EQ(Pegeltool({"config", leer.pfad().string(), "--json"}, ablage).rc, 1);

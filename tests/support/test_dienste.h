@@ -1,6 +1,7 @@
 // Recording and settable services for the tests, and a temporary plant directory.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -158,6 +159,10 @@ struct Umgebung {
 
   Umgebung() { s.PfadeSetzen(verz.pfad()); }
   std::vector<std::string> Log() const { return senke.Meldungen(); }
+  bool Geloggt(const std::string& t) const {
+    const auto l = Log();
+    return std::find(l.begin(), l.end(), t) != l.end();
+  }
 };
 
 }  // namespace pegel::test

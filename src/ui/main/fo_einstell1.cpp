@@ -114,7 +114,7 @@ TFo_Einstell1::TFo_Einstell1(pegel::PegelStatus& s, pegel::Dienste& d, QWidget* 
 }
 
 void TFo_Einstell1::Laden() {
-  pegel::EinstellDialogOeffnen(s_, d_, pufferBeimOeffnen_);
+  pegel::EinstellDialogOeffnen(s_, d_);
   Anzeigen();
 }
 
@@ -169,7 +169,7 @@ void TFo_Einstell1::cbMitCursorClick() {
 
 void TFo_Einstell1::btSpeichernClick() {
   Uebernehmen();
-  if (pegel::EinstellungenSpeichern(s_, d_, pufferBeimOeffnen_)) emit NeustartNoetig();
+  if (pegel::EinstellungenSpeichern(s_, d_)) emit NeustartNoetig();
   Anzeigen();
   accept();
 }

@@ -39,7 +39,6 @@ class TFo_Einstell1 : public QDialog {
 
   pegel::PegelStatus& s_;
   pegel::Dienste& d_;
-  std::int32_t pufferBeimOeffnen_ = 0;
   bool anzeigen_ = false;
 
   QLabel* lbInterval_;
