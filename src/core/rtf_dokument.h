@@ -27,13 +27,14 @@ struct RtfFarbe {
   bool operator==(const RtfFarbe&) const = default;
 };
 
+// In this order the format takes 16 bytes: a file can hold millions of pieces.
 struct RtfFormat {
-  bool Fett = false;
-  bool Kursiv = false;
-  bool Unterstrichen = false;
   double Punkte = 12.0;  // font size; RTF's default of 24 half-points
   // Empty: the view's default text colour (RTF's "auto" entry, or no \cf at all).
   std::optional<RtfFarbe> Farbe;
+  bool Fett = false;
+  bool Kursiv = false;
+  bool Unterstrichen = false;
   bool operator==(const RtfFormat&) const = default;
 };
 
