@@ -392,6 +392,7 @@ class Leser {
     if (w != nullptr && w->wort == Wort::Binaer) {
       // Binary data is skipped whatever state the reader is in; its bytes are no RTF.
       const std::size_t n = hatWert && param > 0 ? static_cast<std::size_t>(param) : 0;
+      if (n > b_.size() - pos_) dok_.Beschaedigt = true;  // the file is cut inside the data
       pos_ += std::min(n, b_.size() - pos_);
     }
     if (ersatzRest_ > 0) {
