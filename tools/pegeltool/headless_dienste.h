@@ -3,6 +3,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,12 +21,25 @@ using pegel::HeadlessMessages;
 using pegel::NoEvents;
 using pegel::NoPrinter;
 
+// The clock of a headless run: the machine's, or the fixed time that the environment
+// variable PEGEL_JETZT gives as "YYYY-MM-DD hh:mm:ss", so that a run can be repeated with
+// the same day (scripts, tests). The tick count always runs, so that waits end.
+class HeadlessUhr : public pegel::SystemUhr {
+ public:
+  // Throws std::invalid_argument when PEGEL_JETZT is set but malformed.
+  HeadlessUhr();
+  pegel::TDateTime Jetzt() override;
+
+ private:
+  std::optional<pegel::TDateTime> fest_;
+};
+
 // A plant directory's state with the headless services, wired together; the state's
 // paths are set and the run-state is that of a program start.
 struct HeadlessLauf {
   HeadlessLauf(const std::filesystem::path& verz, bool nurLesen);
   pegel::PegelStatus s;
-  pegel::SystemUhr uhr;
+  HeadlessUhr uhr;
   HeadlessMessages meldungen;
   NoEvents ereignisse;
   CollectingSink senke;
