@@ -67,14 +67,15 @@ struct StatistikErgebnis {
 
 // The statistics of every parameter column of `tabelle` over the rows whose time lies in
 // eStart..eStop (time texts "hh:mm:ss"), numbers formatted fixed with precision PR and NK
-// decimals. Rows are read in order and the first row after eStop ends the reading; each
-// value counts in the integral with the time since the row before it (for the first row,
-// since eStart), divided by the column's time unit.
+// decimals. Rows are read in order and the first row after eStop ends the reading. Each
+// value counts in the integral with the time since the row before it, inside the span or
+// not (for the table's first row, since eStart), divided by the column's time unit; the
+// integral is shown for every column with a time unit, also when it is zero or negative.
 // Messages: "Falsches Zeitformat !" when eStart or eStop is no time (nothing else is
 // computed); "Falsches Zeitformat in Zeile {r} !" when row r has a time or, inside the
 // span, a value that does not convert: the reading ends there and row r counts in no
 // column; "Keine Daten im ausgewählten Zeitraum gefunden !" when no row counted.
-// Never throws except std::bad_alloc.
+// Throws std::bad_alloc only.
 StatistikErgebnis btStatistikClick(const WerteTabelle& tabelle, std::string_view eStart,
                                    std::string_view eStop, int PR, int NK);
 
