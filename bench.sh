@@ -12,7 +12,7 @@ BUILD=build/release
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPEGEL_TESTS=OFF -DPEGEL_BENCH=ON \
   -DCMAKE_CXX_FLAGS="-Wno-error=restrict"
 cmake --build "$BUILD" -j2 --target pegelsim bench_tagesdateien bench_polling bench_chart \
-  bench_live_refresh
+  bench_live_refresh bench_wertliste
 
 DATEN="$BUILD/benchdaten"
 rm -rf "$DATEN"
@@ -58,3 +58,6 @@ echo "== Seite mit neun Streifen in 1920x1080 (Ziel voll < 15 ms, inkrementell <
   2>/dev/null | grep -E "median|Benchmark"
 echo "== Auffrischung der Live-Grafik: Tabelle, Kopie, Seite (Ziel < 30 ms)"
 "$BUILD/bench/chart/bench_live_refresh" 2>/dev/null | grep -E "median|Benchmark"
+echo "== Wertetabelle: Statistik ganzer Tag (Ziel < 150 ms), .xls 12 h (Ziel < 1 s), .xlsx ganzer Tag (Ziel < 5 s)"
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_wertliste" --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"

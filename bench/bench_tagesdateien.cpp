@@ -4,59 +4,17 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
-#include <sstream>
 #include <string>
 
-#include "logbuch.h"
-#include "optionen.h"
-#include "simulator.h"
-#include "state.h"
-#include "tagesdateien.h"
+#include "bench_tag.h"
 
 namespace {
 
-class NullUhr : public pegel::Clock {
- public:
-  pegel::TDateTime Jetzt() override { return 46362.5; }
-  std::uint32_t Ticks() override { return 0; }
-  void Pause() override {}
-};
-
-const std::filesystem::path& Datei() {
-  static const std::filesystem::path p = [] {
-    if (const char* e = std::getenv("PEGEL_BENCH_DAT")) return std::filesystem::path(e);
-    const auto verz = std::filesystem::temp_directory_path() / "pegel_bench_tag";
-    const auto dat = verz / "20261205.DAT";
-    if (!std::filesystem::exists(dat)) {
-      pegelsim::Optionen o;
-      o.verz = verz;
-      o.parameter = 180;
-      o.nachtragen = 1;
-      o.proben = 0;
-      o.schnell = true;
-      o.start = pegelsim::StartLesen("2026-12-06 00:00:00");
-      std::atomic<bool> halt{false};
-      std::ostringstream aus;
-      pegelsim::Simulator(o, aus, halt).Laufen();
-    }
-    return dat;
-  }();
-  return p;
-}
-
-std::int32_t Laden(pegel::gitter& g) {
-  pegel::PegelStatus s;
-  s.NurLesen = true;
-  s.TagKopf.Itemcount = 180;
-  NullUhr uhr;
-  pegel::Logbuch log(s, uhr, nullptr);
-  return pegel::ReadDataF(s, log, Datei(), g);
-}
+using pegelbench::TagDatei;
+using pegelbench::TagLaden;
 
 double KindCpuMs() {
   rusage r{};
@@ -66,7 +24,7 @@ double KindCpuMs() {
 }
 
 void BM_WcL(benchmark::State& state) {
-  const std::string befehl = "wc -l '" + Datei().string() + "' > /dev/null";
+  const std::string befehl = "wc -l '" + TagDatei().string() + "' > /dev/null";
   const double vorher = KindCpuMs();
   for (auto _ : state) {
     if (std::system(befehl.c_str()) != 0) state.SkipWithError("wc -l failed");
@@ -74,7 +32,7 @@ void BM_WcL(benchmark::State& state) {
   // The child's CPU time, to compare with ReadDataF's on a machine that is busy elsewhere.
   state.counters["cpu_ms"] = (KindCpuMs() - vorher) / static_cast<double>(state.iterations());
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                          static_cast<std::int64_t>(std::filesystem::file_size(Datei())));
+                          static_cast<std::int64_t>(std::filesystem::file_size(TagDatei())));
 }
 BENCHMARK(BM_WcL)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -82,13 +40,13 @@ void BM_ReadDataF(benchmark::State& state) {
   std::int32_t n = 0;
   for (auto _ : state) {
     pegel::gitter g;
-    n = Laden(g);
+    n = TagLaden(g);
     benchmark::DoNotOptimize(g.Zelle(static_cast<std::size_t>(n > 0 ? n - 1 : 0), 181));
   }
   if (n < 1) state.SkipWithError("ReadDataF returned 0");
   state.counters["zeilen"] = n;
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                          static_cast<std::int64_t>(std::filesystem::file_size(Datei())));
+                          static_cast<std::int64_t>(std::filesystem::file_size(TagDatei())));
 }
 BENCHMARK(BM_ReadDataF)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -107,9 +65,9 @@ std::string& Programm() {
 // One load in a fresh process (this program with --nur-laden), so that the peak is neither
 // hidden by nor inherited from the loads before.
 void BM_SpeicherSpitze(benchmark::State& state) {
-  const double dateiMb = static_cast<double>(std::filesystem::file_size(Datei())) / 1048576.0;
+  const double dateiMb = static_cast<double>(std::filesystem::file_size(TagDatei())) / 1048576.0;
   double spitzeMb = 0;
-  const std::string befehl = "'" + Programm() + "' --nur-laden '" + Datei().string() + "'";
+  const std::string befehl = "'" + Programm() + "' --nur-laden '" + TagDatei().string() + "'";
   for (auto _ : state) {
     std::FILE* f = popen(befehl.c_str(), "r");
     long kb = -1;
@@ -133,7 +91,7 @@ int main(int argc, char** argv) {
     ::setenv("PEGEL_BENCH_DAT", argv[2], 1);
     const long vorher = MaxRssKb();
     pegel::gitter g;
-    if (Laden(g) < 1) return 1;
+    if (TagLaden(g) < 1) return 1;
     std::printf("%ld\n", MaxRssKb() - vorher);
     return 0;
   }

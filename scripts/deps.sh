@@ -8,6 +8,7 @@ pegel_deps_install() {
     xvfb xauth imagemagick poppler-utils
     clang libclang-rt-14-dev
     python3
+    libxlsxwriter-dev
   )
   local fehlend=()
   for p in "${pakete[@]}"; do

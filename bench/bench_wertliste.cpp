@@ -1,0 +1,78 @@
+// The value table over a whole day of 180 parameters sampled every second: the span
+// statistics of every column, the .xls export of 12 hours (the format's row limit lies
+// below a day) and the .xlsx export of the whole day.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <numeric>
+#include <vector>
+
+#include "bench_tag.h"
+#include "wert_statistik.h"
+#include "werte_tabelle.h"
+#include "xls_datei.h"
+#include "xlsx_datei.h"
+
+namespace {
+
+struct Tag {
+  pegel::gitter g;
+  std::vector<pegel::WerteSpalte> spalten;
+  std::size_t zeilen = 0;
+};
+
+const Tag& GeladenerTag() {
+  static const Tag t = [] {
+    Tag t;
+    t.zeilen = static_cast<std::size_t>(std::max(0, pegelbench::TagLaden(t.g)));
+    pegel::PegelStatus s;
+    pegel::ReadHeaderF(s, pegel::PghFuerDat(pegelbench::TagDatei()));
+    std::vector<int> parameter(180);
+    std::iota(parameter.begin(), parameter.end(), 1);
+    t.spalten = pegel::ParameterSpalten(s.TagKopf, parameter);
+    return t;
+  }();
+  return t;
+}
+
+std::filesystem::path Ziel(const char* name) {
+  const auto verz = std::filesystem::temp_directory_path() / "pegel_bench_wertliste";
+  std::filesystem::create_directories(verz);
+  return verz / name;
+}
+
+void BM_StatistikTag(benchmark::State& state) {
+  const Tag& t = GeladenerTag();
+  const pegel::WerteTabelle tabelle(t.g, 0, t.zeilen, t.spalten);
+  for (auto _ : state) {
+    const auto e = pegel::btStatistikClick(tabelle, "00:00:00", "23:59:59", 12, 3);
+    if (e.anzahl < 1) state.SkipWithError("no rows counted");
+    benchmark::DoNotOptimize(e.grStat.data());
+  }
+  state.counters["zellen"] = static_cast<double>(t.zeilen * t.spalten.size());
+}
+BENCHMARK(BM_StatistikTag)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_XlsZwoelfStunden(benchmark::State& state) {
+  const Tag& t = GeladenerTag();
+  const pegel::WerteTabelle tabelle(t.g, 0, std::min<std::size_t>(t.zeilen, 43200), t.spalten);
+  for (auto _ : state) {
+    if (!pegel::WriteXLS(tabelle, Ziel("bench.xls")).ok) state.SkipWithError("write failed");
+  }
+  state.counters["MB"] = static_cast<double>(std::filesystem::file_size(Ziel("bench.xls"))) / 1e6;
+}
+BENCHMARK(BM_XlsZwoelfStunden)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_XlsxTag(benchmark::State& state) {
+  const Tag& t = GeladenerTag();
+  const pegel::WerteTabelle tabelle(t.g, 0, t.zeilen, t.spalten);
+  for (auto _ : state) {
+    if (!pegel::WriteXLSX(tabelle, Ziel("bench.xlsx")).ok) state.SkipWithError("write failed");
+  }
+  state.counters["MB"] = static_cast<double>(std::filesystem::file_size(Ziel("bench.xlsx"))) / 1e6;
+}
+BENCHMARK(BM_XlsxTag)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
