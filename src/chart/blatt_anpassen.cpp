@@ -28,8 +28,8 @@ BlattMasse BlattRechnen(int cw, int ch, std::int32_t seitenbreite, std::int32_t 
   return m;
 }
 
-void BlattAnpassen(Flaeche& flaeche, std::int32_t seitenbreite, std::int32_t seitenhoehe,
-                   Logbuch& log, const std::string& fenster) {
+void BlattAnpassen(Flaeche& flaeche, std::int32_t seitenbreite, std::int32_t seitenhoehe, Log& log,
+                   const std::string& fenster) {
   try {
     const auto [cw, ch] = flaeche.Innengroesse();
     const BlattMasse m = BlattRechnen(cw, ch, seitenbreite, seitenhoehe);

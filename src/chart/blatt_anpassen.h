@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "logbuch.h"
+#include "log.h"
 
 namespace pegel::chart {
 
@@ -35,7 +35,7 @@ BlattMasse BlattRechnen(int cw, int ch, std::int32_t seitenbreite, std::int32_t 
 
 // Fits and maps the surface. Logs "{fenster}.BlattHistAnpassen : Fehler-2" when placing
 // fails (and goes on), "{fenster}.BlattHistAnpassen : Fehler-1" for any other failure.
-void BlattAnpassen(Flaeche& flaeche, std::int32_t seitenbreite, std::int32_t seitenhoehe,
-                   Logbuch& log, const std::string& fenster = "TFo_Tagesgrafik");
+void BlattAnpassen(Flaeche& flaeche, std::int32_t seitenbreite, std::int32_t seitenhoehe, Log& log,
+                   const std::string& fenster = "TFo_Tagesgrafik");
 
 }  // namespace pegel::chart

@@ -22,7 +22,7 @@ std::optional<std::string> SummenText(const ChartAnzeige& a) {
 
 }  // namespace
 
-void Fusszeile(Canvas& c, const SchriftTabelle& f, Logbuch& log, std::int32_t pw, std::int32_t ph,
+void Fusszeile(Canvas& c, const SchriftTabelle& f, Log& log, std::int32_t pw, std::int32_t ph,
                std::int32_t fuellTiefe, std::int32_t x1, const std::string& text1, std::int32_t x2,
                const std::string& text2) {
   c.PinselFarbe(Weiss);
@@ -36,13 +36,13 @@ std::string IntervallText(std::int32_t zahl, bool minuten) {
   return Ansi("Meßintervall : ") + GanzText(zahl) + (minuten ? " Minute(n)" : " Sekunde(n)");
 }
 
-void Titel(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+void Titel(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
            const ChartAnzeige& a) {
   New_TextAusgabe(c, f, log, Plus(s.P1.x, 50), a.Name + " [" + a.Einheit + "]", 0, Schwarz, 4,
                   Tiefe(s.P1.d));
 }
 
-void LiveKopf(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+void LiveKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
               const ChartAnzeige& a, std::int32_t textrand) {
   c.PinselFarbe(Weiss);
   c.FuellRechteck(Plus(s.P1.x, 4), Tiefe(Minus(s.P1.d, 40)), Minus(s.P2.x, 4),

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "canvas.h"
-#include "logbuch.h"
+#include "log.h"
 #include "schriften.h"
 #include "seite.h"
 
@@ -15,7 +15,7 @@ namespace pegel::chart {
 // Clears the footer band from depth `fuellTiefe` to the bottom edge (x 100 .. pw - 100)
 // white, then writes the two texts in font 6, black, bottom at depth ph - 100.
 // Throws GeometrieFehler.
-void Fusszeile(Canvas& c, const SchriftTabelle& f, Logbuch& log, std::int32_t pw, std::int32_t ph,
+void Fusszeile(Canvas& c, const SchriftTabelle& f, Log& log, std::int32_t pw, std::int32_t ph,
                std::int32_t fuellTiefe, std::int32_t x1, const std::string& text1, std::int32_t x2,
                const std::string& text2);
 
@@ -23,14 +23,13 @@ void Fusszeile(Canvas& c, const SchriftTabelle& f, Logbuch& log, std::int32_t pw
 std::string IntervallText(std::int32_t zahl, bool minuten);
 
 // "{Name} [{Einheit}]" in font 4, black, bottom on the strip's top edge.
-void Titel(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
-           const ChartAnzeige& a);
+void Titel(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, const ChartAnzeige& a);
 
 // The live page's header above the strip: clears it, then the statistics texts in blue,
 // font 3, from x = P1.x + 50 + textrand. Analog: "Min.=", "Max.=", "Mit.=", the sum
 // (unless text 5 is "n.v.") and "Wert = "; digital: the sum, or with the sum unit "h" the
 // operating hours. A sum whose text is not a number, or whose divisor is 0, is left out.
-void LiveKopf(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+void LiveKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
               const ChartAnzeige& a, std::int32_t textrand);
 
 }  // namespace pegel::chart

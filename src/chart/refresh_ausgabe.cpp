@@ -27,8 +27,7 @@ std::vector<double>& Werte(ChartSeite& seite, int i) {
 
 // Scaling, zero line and cursor of an analog chart; failures are logged and drawing goes
 // on with what was computed.
-void AnalogSkala(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Logbuch& log, int i,
-                 int n) {
+void AnalogSkala(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Log& log, int i, int n) {
   TStreifen& s = seite.Streifen.at(i);
   TGrafikstatistik& st = seite.Grafikstatistik.at(i);
   const ChartAnzeige& a = seite.Anzeige.at(i);
@@ -45,7 +44,7 @@ void AnalogSkala(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Logbuch&
 }
 
 // The trace and (full page) the scale marks. Throws on failure.
-void AnalogZeichnen(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Logbuch& log, int i,
+void AnalogZeichnen(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Log& log, int i,
                     bool voll) {
   TStreifen& s = seite.Streifen.at(i);
   TGrafikstatistik& st = seite.Grafikstatistik.at(i);
@@ -77,7 +76,7 @@ void DigitalZeichnen(ChartSeite& seite, Canvas& c, int i, int n) {
 }
 
 // One strip. False when its trace failed and the page must end.
-bool Streifenzeichnen(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Logbuch& log, int i,
+bool Streifenzeichnen(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Log& log, int i,
                       bool voll) {
   TStreifen& s = seite.Streifen.at(i);
   const ChartAnzeige& a = seite.Anzeige.at(i);

@@ -5,16 +5,17 @@
 
 #include "blatt_anpassen.h"
 #include "canvas.h"
-#include "logbuch.h"
+#include "ereignisse.h"
+#include "log.h"
 #include "schriften.h"
 #include "seite.h"
-#include "services.h"
+#include "uhr.h"
 
 namespace pegel::chart {
 
 // What a page needs besides its state. The references must outlive the call.
 struct SeitenUmfeld {
-  Logbuch& log;
+  Log& log;
   PendingEvents& ereignisse;  // served once per chart
   Clock& uhr;                 // the footer's date and time
   // The screen surface fitted on a full page; nullptr for a printer or a file.

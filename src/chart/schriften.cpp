@@ -14,7 +14,7 @@ std::string FontMeldung(int slot, const char* was) {
 
 }  // namespace
 
-SchriftTabelle::SchriftTabelle(Logbuch& log, std::string name)
+SchriftTabelle::SchriftTabelle(Log& log, std::string name)
     : log_(log), name_(std::move(name)), erzeuger_([](const Schrift&) { return true; }) {}
 
 bool SchriftTabelle::CreateMyScreenFont(int slot, int flags, int hoehe) {
@@ -58,7 +58,7 @@ const Schrift* SchriftTabelle::Slot(int slot) const {
   return slots_.at(slot).get();
 }
 
-bool New_TextAusgabe(Canvas& c, const SchriftTabelle& schriften, Logbuch& log, int x,
+bool New_TextAusgabe(Canvas& c, const SchriftTabelle& schriften, Log& log, int x,
                      const std::string& text, int ausrichtung, Farbe farbe, int slot, int y,
                      const std::string& name) {
   auto fehler = [&](int nr) {

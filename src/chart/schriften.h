@@ -9,7 +9,7 @@
 #include <string>
 
 #include "canvas.h"
-#include "logbuch.h"
+#include "log.h"
 
 namespace pegel::chart {
 
@@ -28,7 +28,7 @@ class SchriftTabelle {
   // Tests put a failing one here.
   using Erzeuger = std::function<bool(const Schrift&)>;
 
-  SchriftTabelle(Logbuch& log, std::string name = "Arial");
+  SchriftTabelle(Log& log, std::string name = "Arial");
 
   void ErzeugerSetzen(Erzeuger e) { erzeuger_ = std::move(e); }
   // Face used by fonts created from now on.
@@ -50,7 +50,7 @@ class SchriftTabelle {
   const Schrift* Slot(int slot) const;
 
  private:
-  Logbuch& log_;
+  Log& log_;
   std::string name_;
   Erzeuger erzeuger_;
   std::array<std::unique_ptr<Schrift>, SchriftSlots + 1> slots_{};
@@ -62,7 +62,7 @@ class SchriftTabelle {
 // colour), 2 selecting the font, 3 drawing (the previous font is still reselected),
 // 4 reselecting the previous font. The live and history pages use the name
 // "New_Textausgabe".
-bool New_TextAusgabe(Canvas& c, const SchriftTabelle& schriften, Logbuch& log, int x,
+bool New_TextAusgabe(Canvas& c, const SchriftTabelle& schriften, Log& log, int x,
                      const std::string& text, int ausrichtung, Farbe farbe, int slot, int y,
                      const std::string& name = "New_Textausgabe");
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "farben.h"
-#include "state.h"
+#include "grenzen.h"
 #include "text_format.h"
 
 namespace pegel::chart {
@@ -63,7 +63,7 @@ struct ChartSeite {
   std::int32_t Seitenhoehe = 199;   // mm
   std::int32_t Anzahl = 0;          // N, the chart count
   std::array<TStreifen, MaxGrafiken + 1> Streifen{};
-  GrafSpeicher Grafikspeicher;  // chart i is Grafikspeicher[i - 1]
+  std::vector<std::vector<double>> Grafikspeicher;  // chart i is Grafikspeicher[i - 1]
   std::array<TGrafikstatistik, MaxGrafiken + 1> Grafikstatistik{};
   std::array<TGrafikstatistik, MaxGrafiken + 1> GrafikstatistikVorher{};
   std::array<ChartAnzeige, MaxGrafiken + 1> Anzeige{};

@@ -52,7 +52,7 @@ std::int32_t WertY(double v, double faktor, std::int32_t nulllinie) {
   return Rund(v * faktor - nulllinie);
 }
 
-bool NulllinieZeichnen(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+bool NulllinieZeichnen(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
                        std::int32_t xLinks, int breite, bool mitText) {
   if (!(s.P1.d < s.Nulllinie && s.Nulllinie < s.P2.d)) return false;
   c.StiftBreite(breite);
@@ -65,8 +65,8 @@ bool NulllinieZeichnen(Canvas& c, const SchriftTabelle& f, Logbuch& log, const T
   return true;
 }
 
-void SkalenMarken(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
-                  double faktor, double oben, double unten, bool mitText) {
+void SkalenMarken(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, double faktor,
+                  double oben, double unten, bool mitText) {
   c.StiftFarbe(Blau);
   const std::int32_t x1 = Minus(s.P2.x, 10);
   const std::int32_t x2 = Plus(s.P2.x, 10);

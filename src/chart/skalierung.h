@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "canvas.h"
-#include "logbuch.h"
+#include "log.h"
 #include "schriften.h"
 #include "seite.h"
 
@@ -23,13 +23,13 @@ std::int32_t WertY(double v, double faktor, std::int32_t nulllinie);
 // The green zero line across the strip, from xLinks to P2.x, when Nulllinie lies strictly
 // inside the strip; with `mitText` the label "0.0" left of the strip. Leaves the pen green
 // with width `breite`; returns whether it drew. Throws GeometrieFehler.
-bool NulllinieZeichnen(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
+bool NulllinieZeichnen(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
                        std::int32_t xLinks, int breite, bool mitText);
 
 // Blue ticks at the right frame edge for the top value `oben` and, when the two are more
 // than 10 mm apart, the bottom value `unten`; with `mitText` their values (fixed, 5
 // digits, 2 decimals) right of the tick. Throws GeometrieFehler.
-void SkalenMarken(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
-                  double faktor, double oben, double unten, bool mitText);
+void SkalenMarken(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, double faktor,
+                  double oben, double unten, bool mitText);
 
 }  // namespace pegel::chart

@@ -11,7 +11,7 @@ namespace pegel::chart {
 
 namespace {
 
-void Marke(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s, std::int32_t x,
+void Marke(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, std::int32_t x,
            const std::string& text) {
   c.MoveTo(x, Tiefe(s.P2.d));
   c.LineTo(x, Tiefe(Plus(s.P2.d, 10)));
@@ -20,8 +20,7 @@ void Marke(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
 
 }  // namespace
 
-void RollendeZeitachse(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s,
-                       int n) {
+void RollendeZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, int n) {
   if (n < 1) return;
   const int l = std::min(n, 24);
   const double schritt = static_cast<double>(n) / l;
@@ -33,7 +32,7 @@ void RollendeZeitachse(Canvas& c, const SchriftTabelle& f, Logbuch& log, const T
   }
 }
 
-void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s, int n,
+void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, int n,
                     const std::vector<std::string>& labels, double punkteProLabel,
                     bool letzterAmEnde) {
   if (n < 1) return;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "canvas.h"
-#include "logbuch.h"
+#include "log.h"
 #include "schriften.h"
 #include "seite.h"
 
@@ -15,12 +15,12 @@ namespace pegel::chart {
 // Rolling buffer of slots 0..n: L = min(n, 24) label intervals, labels 1 .. n + 1 (one
 // decimal when the step n / L is fractional), ticks with the current pen. Draws nothing
 // for n < 1. Throws GeometrieFehler.
-void RollendeZeitachse(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s, int n);
+void RollendeZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, int n);
 
 // Fixed time window: label k at slot trunc(k * punkteProLabel), until the labels run out.
 // With `letzterAmEnde` the last slot n always takes the next label (live page); the
 // history page passes false. A slot whose label fails is skipped. Draws nothing for n < 1.
-void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Logbuch& log, const TStreifen& s, int n,
+void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, int n,
                     const std::vector<std::string>& labels, double punkteProLabel,
                     bool letzterAmEnde);
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "log.h"
 #include "services.h"
 #include "state.h"
 
@@ -13,7 +14,7 @@ namespace pegel {
 
 inline constexpr const char* LogDateiName = "_PEGELWART_LOGALL.TXT";
 
-class Logbuch {
+class Logbuch : public Log {
  public:
   // `status` gives the directory, the FehlerLog switch and NurLesen; `sink` may be null.
   Logbuch(const PegelStatus& status, Clock& uhr, LogSink* sink);
@@ -22,9 +23,9 @@ class Logbuch {
 
   // Writes the file line and the memo line. Never throws; a failing file write loses
   // the file line only.
-  void LogAll(const std::string& meldung);
+  void LogAll(const std::string& meldung) override;
   // As LogAll when FehlerLog is on, else nothing.
-  void LogFehler(const std::string& meldung);
+  void LogFehler(const std::string& meldung) override;
 
   // "dd.mmm.yy, hh:mm:ss > message" and "dd.mm.,hh:mm:ss:zzz > message".
   static std::string DateiZeile(TDateTime t, const std::string& meldung);

@@ -1,6 +1,7 @@
 // The services that core calls out to. Each has a Qt implementation in the UI, a
 // recording one in the tests and a headless one in the tools. All texts are
-// Windows-1252 bytes; the implementations convert at their boundary.
+// Windows-1252 bytes; the implementations convert at their boundary. The clock and the
+// pending-events hook live in the basis, because the chart renderer uses them too.
 #pragma once
 
 #include <cstdint>
@@ -9,20 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "ereignisse.h"
 #include "text_format.h"
+#include "uhr.h"
 
 namespace pegel {
-
-class Clock {
- public:
-  virtual ~Clock() = default;
-  virtual TDateTime Jetzt() = 0;
-  // Millisecond tick count; wraps at 2^32 like the platform's counter.
-  virtual std::uint32_t Ticks() = 0;
-  // Called by busy waits between two looks at Ticks(): a real clock sleeps briefly,
-  // a test clock moves on.
-  virtual void Pause() = 0;
-};
 
 class Messages {
  public:
@@ -39,13 +31,6 @@ class Messages {
   // File-open dialog; filter in the form "Headerdatei [*.pgh]|*.pgh". Empty when cancelled.
   virtual std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path& startVerz,
                                                             const std::string& filter) = 0;
-};
-
-// Serves the window messages that wait inside a long operation.
-class PendingEvents {
- public:
-  virtual ~PendingEvents() = default;
-  virtual void Verarbeiten() = 0;
 };
 
 // Receives every memo line of the event log (the main window's memo).

@@ -12,12 +12,11 @@
 #include <vector>
 
 #include "gitter.h"
+#include "grenzen.h"
 #include "text_format.h"
 
 namespace pegel {
 
-inline constexpr int MaxItems = 180;
-inline constexpr double NoValue = -99999.0;
 inline constexpr double MinimumStart = 99999.0;
 inline constexpr double MaximumStart = -99999.0;
 inline constexpr double AktMaxStart = -1.0;

@@ -69,7 +69,7 @@ bool SeiteAlsPng(const std::filesystem::path& datei, int breiteMm, int hoeheMm, 
 }
 
 bool ChartSeiteSchreiben(chart::ChartSeite& seite, const std::filesystem::path& datei, DateiArt art,
-                         int dpi, Logbuch& log, Clock& uhr) {
+                         int dpi, Log& log, Clock& uhr) {
   chart::SchriftTabelle schriften(log);
   schriften.SeitenSchriftenErzeugen();
   KeineEreignisse ereignisse;

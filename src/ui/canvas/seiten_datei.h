@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "canvas.h"
-#include "logbuch.h"
+#include "log.h"
 #include "seite.h"
-#include "services.h"
+#include "uhr.h"
 
 namespace pegel::ui {
 
@@ -31,6 +31,6 @@ bool SeiteAlsPng(const std::filesystem::path& datei, int breiteMm, int hoeheMm, 
 // completed; a page that ended early (see chart::RefreshAusgabe) still leaves its file.
 enum class DateiArt { Pdf, Png };
 bool ChartSeiteSchreiben(chart::ChartSeite& seite, const std::filesystem::path& datei, DateiArt art,
-                         int dpi, Logbuch& log, Clock& uhr);
+                         int dpi, Log& log, Clock& uhr);
 
 }  // namespace pegel::ui
