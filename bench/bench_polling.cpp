@@ -13,7 +13,9 @@
 #include "gitter.h"
 #include "hilfen.h"
 #include "logbuch.h"
+#include "parameter_schreiber.h"
 #include "puffer.h"
+#include "ring_zugriff.h"
 #include "state.h"
 #include "stille_dienste.h"
 #include "tagesdateien.h"
@@ -73,14 +75,14 @@ struct Anlage {
     fs::create_directories(verz);
     s.PfadeSetzen(verz);
     s.NurLesen = true;  // no log file
-    s.Itemcount = Parameter;
-    s.Puffer = 480;
+    ParameterSchreiber(s).ItemcountSetzen(Parameter);
+    s.Anzeige.Puffer = 480;
     s.KonfigOK = true;
-    s.DDEIntervallMs = 1000;
+    s.Takt.DDEIntervallMs = 1000;
     for (int n = 1; n <= Parameter; ++n) {
-      s.Grafiktyp[n] = n % 10 == 0 ? 2 : 1;
-      s.ItemWerte[n].LoLimit = -1;
-      s.ItemWerte[n].UpLimit = 1000;
+      ParameterSchreiber(s).at(n).Typ = n % 10 == 0 ? Grafiktyp::Digital : Grafiktyp::Analog;
+      ParameterSchreiber(s).at(n).LoLimit = -1;
+      ParameterSchreiber(s).at(n).UpLimit = 1000;
     }
     PufferEinrichten(s, d);
     const std::string name = DatumZuDateiname(Heute);
@@ -128,7 +130,7 @@ void BM_StartMitAltenDaten(benchmark::State& state) {
       lesenCpu += static_cast<double>(std::clock() - c0);
       lesen += Sekunden(std::chrono::steady_clock::now() - t0);
     }
-    a.s.AlteDaten = true;
+    a.s.Anzeige.AlteDaten = true;
     Viewer viewer(a.s, a.d);
     state.ResumeTiming();
     const auto t0 = std::chrono::steady_clock::now();
@@ -136,7 +138,7 @@ void BM_StartMitAltenDaten(benchmark::State& state) {
     viewer.Starten();
     startCpu += static_cast<double>(std::clock() - c0);
     start += Sekunden(std::chrono::steady_clock::now() - t0);
-    if (a.s.PufferZeiger != 4 + (TagesZeilen - 1) % a.s.Puffer + 1 ||
+    if (test::Schreibzaehler(a.s) != 4 + (TagesZeilen - 1) % a.s.Anzeige.Puffer + 1 ||
         viewer.Tabelle().Zelle(1, 4) != "86400") {
       state.SkipWithError("day not loaded");
     }
@@ -151,7 +153,7 @@ void BM_StartMitAltenDaten(benchmark::State& state) {
 // One pass over a sample file of 10 lines and an AKTDAT.PGV of 180 lines.
 void BM_Durchlauf10Zeilen(benchmark::State& state) {
   Anlage& a = Gemeinsam();
-  a.s.AlteDaten = false;
+  a.s.Anzeige.AlteDaten = false;
   Viewer viewer(a.s, a.d);
   viewer.Starten();
   std::mt19937 zufall(3);
@@ -163,7 +165,7 @@ void BM_Durchlauf10Zeilen(benchmark::State& state) {
     {
       std::ofstream smp(a.Datei(".SMP"), std::ios::binary);
       for (int i = 0; i < 10; ++i) smp << Zeile(sekunde++, zufall);
-      std::ofstream(a.s.AktDatDatei, std::ios::binary) << akt;
+      std::ofstream(a.s.Pfade.AktDatDatei, std::ios::binary) << akt;
       a.uhr.jetzt += 1.0 / 86400000;  // a new temporary name for every pass
     }
     state.ResumeTiming();

@@ -49,7 +49,7 @@ inline const std::filesystem::path& TagDatei() {
 inline std::int32_t TagLaden(pegel::gitter& g) {
   pegel::PegelStatus s;
   s.NurLesen = true;
-  s.TagKopf.Itemcount = 180;
+  s.Tage.TagKopf.Itemcount = 180;
   NullUhr uhr;
   pegel::Logbuch log(s, uhr, nullptr);
   return pegel::ReadDataF(s, log, TagDatei(), g);

@@ -29,7 +29,7 @@ const Tag& GeladenerTag() {
     pegel::ReadHeaderF(s, pegel::PghFuerDat(pegelbench::TagDatei()));
     std::vector<int> parameter(180);
     std::iota(parameter.begin(), parameter.end(), 1);
-    t.spalten = pegel::ParameterSpalten(s.TagKopf, parameter);
+    t.spalten = pegel::ParameterSpalten(s.Tage.TagKopf, parameter);
     return t;
   }();
   return t;

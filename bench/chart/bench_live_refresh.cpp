@@ -16,10 +16,12 @@
 #include "live_grafik.h"
 #include "live_tabelle.h"
 #include "logbuch.h"
+#include "parameter_schreiber.h"
 #include "plattform.h"
 #include "qt_canvas.h"
 #include "qt_dienste.h"
 #include "refresh_ausgabe.h"
+#include "ring_zugriff.h"
 #include "state.h"
 #include "stille_dienste.h"
 
@@ -58,18 +60,18 @@ struct LiveAufbau {
 
   LiveAufbau() {
     s.NurLesen = true;
-    s.Itemcount = Parameter;
-    s.Puffer = Puffer;
-    s.WertPuffer.assign(Parameter, std::vector<double>(Puffer));
-    s.ZeitPuffer.assign(Puffer, 0.0);
+    ParameterSchreiber(s).ItemcountSetzen(Parameter);
+    s.Anzeige.Puffer = Puffer;
+    test::Werte(s).assign(Parameter, std::vector<double>(Puffer));
+    test::Zeiten(s).assign(Puffer, 0.0);
     std::vector<bool> auswahl(Parameter, false);
     for (int j = 1; j <= Parameter; ++j) {
-      s.Itemnames.at(j) = "Parameter " + std::to_string(j);
-      s.Grafiktyp.at(j) = j % 3 == 2 ? 2 : 1;
-      s.ItemWerte.at(j).UpWarn = 9;
-      s.ItemWerte.at(j).LoWarn = -8;
-      s.ItemWerte.at(j).ColorNorm = chart::Rgb(0, 0, 160);
-      s.AktDaten.at(j) = {"", "1,00", "-9,00", "12,00", "3,5", "1234,5", "", "", ""};
+      ParameterSchreiber(s).at(j).Itemname = "Parameter " + std::to_string(j);
+      ParameterSchreiber(s).at(j).Typ = j % 3 == 2 ? Grafiktyp::Digital : Grafiktyp::Analog;
+      ParameterSchreiber(s).at(j).UpWarn = 9;
+      ParameterSchreiber(s).at(j).LoWarn = -8;
+      ParameterSchreiber(s).at(j).ColorNorm = chart::Rgb(0, 0, 160);
+      s.Sammler.AktDaten.at(j) = {"", "1,00", "-9,00", "12,00", "3,5", "1234,5", "", "", ""};
       auswahl[j - 1] = j <= 9;
     }
     tabelle.SpaltenSetzen(Parameter + 1);
@@ -89,14 +91,14 @@ struct LiveAufbau {
   // What a polling pass leaves behind: the newest slot of every buffer and the cells.
   void Probe() {
     const int slot = static_cast<int>(probe % Puffer);
-    s.PufferZeiger = slot + 5;
-    s.ZeitPuffer[slot] = static_cast<double>(probe) / 86400.0;
-    s.TabellenZeile = 5 + static_cast<int>(probe % 10);
-    tabelle.Text(0, s.TabellenZeile, ">>>>>>>>>>");
+    test::Schreibzaehler(s) = slot + 5;
+    test::Zeiten(s)[slot] = static_cast<double>(probe) / 86400.0;
+    s.Abfrage.TabellenZeile = 5 + static_cast<int>(probe % 10);
+    tabelle.Text(0, s.Abfrage.TabellenZeile, ">>>>>>>>>>");
     for (int j = 1; j <= Parameter; ++j) {
       const double v = Wert(j, probe);
-      s.WertPuffer[j - 1][slot] = v;
-      tabelle.Zahl(j, s.TabellenZeile, v, 2);
+      test::Werte(s)[j - 1][slot] = v;
+      tabelle.Zahl(j, s.Abfrage.TabellenZeile, v, 2);
       tabelle.Zahl(j, 1, v / 2, 2);
       tabelle.Zahl(j, 2, -9, 2);
       tabelle.Zahl(j, 3, 12, 2);

@@ -53,7 +53,7 @@ void LiveKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
     New_TextAusgabe(c, f, log, Plus(xs, dx), t, 0, Blau, 3, y);
   };
   const auto& st = a.Statistiktexte;
-  if (s.Typ == 2) {
+  if (s.Typ == Grafiktyp::Digital) {
     if (a.GrafikSumEinheit != "h") {
       if (auto summe = SummenText(a)) text(400, "Summe : " + *summe);
     } else {

@@ -11,7 +11,7 @@ std::int32_t SeitenLayout(std::array<TStreifen, MaxGrafiken + 1>& streifen, int 
   if (anzahl < 0 || anzahl > MaxGrafiken) throw std::out_of_range("Grafikanzahl");
   if (anzahl == 0) return 0;
   int digital = 0;
-  for (int i = 1; i <= anzahl; ++i) digital += streifen.at(i).Typ == 2 ? 1 : 0;
+  for (int i = 1; i <= anzahl; ++i) digital += streifen.at(i).Typ == Grafiktyp::Digital ? 1 : 0;
   const int analog = anzahl - digital;
   const std::int32_t rest = Minus(Minus(Minus(ph, 200), 100 * anzahl), 100 * digital);
   // Without an analog chart the height is not used; the division by N keeps it defined.
@@ -21,7 +21,7 @@ std::int32_t SeitenLayout(std::array<TStreifen, MaxGrafiken + 1>& streifen, int 
     s.P1.x = 100;
     s.P1.d = i == 1 ? 100 : Plus(streifen.at(i - 1).P2.d, 100);
     s.P2.x = Minus(pw, 200);
-    s.P2.d = Plus(s.P1.d, s.Typ == 2 ? 100 : ah);
+    s.P2.d = Plus(s.P1.d, s.Typ == Grafiktyp::Digital ? 100 : ah);
   }
   return ah;
 }

@@ -10,7 +10,7 @@
 
 namespace pegel::chart {
 
-// Sets P1 and P2 of charts 1..anzahl (0..9) from their Typ (2 = digital, anything else
+// Sets P1 and P2 of charts 1..anzahl (0..9) from their Typ (digital, anything else
 // analog) on a page of pw x ph (0.1 mm). Returns the analog strip height AH (0 without
 // charts). Throws GeometrieFehler on overflow; anzahl outside 0..9 throws std::out_of_range.
 std::int32_t SeitenLayout(std::array<TStreifen, MaxGrafiken + 1>& streifen, int anzahl,

@@ -88,7 +88,7 @@ bool Streifenzeichnen(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Log
   c.StiftFarbe(a.Kurvenfarbe);
 
   if (!a.Statistiktexte[4].empty()) {
-    if (s.Typ != 2) Statistik(seite.Grafikstatistik.at(i), Werte(seite, i), n);
+    if (s.Typ != Grafiktyp::Digital) Statistik(seite.Grafikstatistik.at(i), Werte(seite, i), n);
     LiveKopf(c, f, log, s, a, seite.Textrand);
   }
   Titel(c, f, log, s, a);
@@ -106,7 +106,7 @@ bool Streifenzeichnen(ChartSeite& seite, Canvas& c, const SchriftTabelle& f, Log
     c.StiftFarbe(a.Kurvenfarbe);
   }
 
-  if (s.Typ == 2) {
+  if (s.Typ == Grafiktyp::Digital) {
     try {
       DigitalZeichnen(seite, c, i, n);
     } catch (const std::exception&) {

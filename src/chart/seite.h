@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "farben.h"
+#include "grafiktyp.h"
 #include "grenzen.h"
 #include "text_format.h"
 
@@ -24,7 +25,7 @@ struct Punkt {
 };
 
 struct TStreifen {
-  std::int32_t Typ = 1;  // 1 analog, 2 digital
+  Grafiktyp Typ = Grafiktyp::Analog;
   std::int32_t Skalierung = 0;
   Punkt P1;
   Punkt P2;

@@ -2,23 +2,27 @@
 
 #include <algorithm>
 
-#include "cp1252.h"
-#include "ini_datei.h"
+#include "ini_schluessel.h"
 #include "konfiguration.h"
+#include "meldungstexte.h"
 
 namespace pegel {
 
 void EinstellDialogOeffnen(PegelStatus& s, Dienste& d) { Initialisierung(s, d); }
 
-void coStundenChange(PegelStatus& s, Dienste& d) {
-  IniDatei ini(s.IniDatei, s.NurLesen);
-  cbGanzerTagClick(s, d, ini);
-  if (!ini.Speichern()) d.log.LogAll("INI-Datei konnte nicht geschrieben werden !");
+void cbGanzerTagClick(PegelStatus& s, Dienste& d) {
+  IniEinstellungen ini(s.Pfade.IniDatei, s.NurLesen);
+  SpannePruefen(s, d, ini);
+  if (!ini.Speichern()) {
+    d.log.LogAll(text::IniNichtGeschrieben(s.Pfade.IniDatei.filename().string()));
+  }
 }
+
+void coStundenChange(PegelStatus& s, Dienste& d) { cbGanzerTagClick(s, d); }
 
 void cbMitCursorClick(PegelStatus& s, Dienste& d) {
   if (!s.Einstell.cbMitCursor) {
-    coStundenChange(s, d);
+    cbGanzerTagClick(s, d);
   } else {
     s.Einstell.cbGanzerTag = false;
     s.Einstell.spPufferAktiv = true;
@@ -29,26 +33,26 @@ bool EinstellungenSpeichern(PegelStatus& s, Dienste& d) {
   EinstellWerte& e = s.Einstell;
   e.spPuffer = std::clamp(e.spPuffer, 1, MaxPuffer);
   e.spAndere = std::clamp(e.spAndere, 2, 60);
-  IniDatei ini(s.IniDatei, s.NurLesen);
+  IniEinstellungen ini(s.Pfade.IniDatei, s.NurLesen);
   // "andere" is checked here, not only the presets when they are chosen.
-  if (e.cbGanzerTag) cbGanzerTagClick(s, d, ini);
+  if (e.cbGanzerTag) SpannePruefen(s, d, ini);
   // Against the ring as it is: that is what runs until the next start.
-  const bool neustart = !s.PufferAngelegt() || e.spPuffer != s.PufferLaenge();
-  if (neustart) d.meldungen.Info(Ansi("Sie müssen das Programm jetzt neu starten."));
+  const bool neustart = !s.Ring.Angelegt() || e.spPuffer != s.Ring.Laenge();
+  if (neustart) d.meldungen.Info(text::Neustart);
   e.spIntervall = std::clamp(e.spIntervall, 1, 59);
-  if (!s.PufferAngelegt()) s.Puffer = e.spPuffer;
-  ini.SchreibeGanz("Grafik", "Intervall", e.spIntervall);
-  ini.SchreibeGanz("Grafik", "Einheit", e.coIntervall);
-  ini.SchreibeGanz("Grafik", "Puffer", e.spPuffer);
-  ini.SchreibeBool("Grafik", "GanzTag", e.cbGanzerTag);
-  ini.SchreibeBool("Grafik", "Cursor", e.cbMitCursor);
-  ini.SchreibeGanz("Grafik", "Auswahl", e.coStunden);
-  ini.SchreibeGanz("Grafik", "AndereZeit", e.spAndere);
-  ini.SchreibeBool("Grafik", "AutoStart", e.cbAutoStart);
-  s.AutoStartAktiv = e.cbAutoStart;
+  if (!s.Ring.Angelegt()) s.Anzeige.Puffer = e.spPuffer;
+  using S = Schluessel;
+  ini.Schreiben(S::Grafik_Intervall, e.spIntervall);
+  ini.Schreiben(S::Grafik_Einheit, e.coIntervall);
+  ini.Schreiben(S::Grafik_Puffer, e.spPuffer);
+  ini.Schreiben(S::Grafik_GanzTag, e.cbGanzerTag);
+  ini.Schreiben(S::Grafik_Cursor, e.cbMitCursor);
+  ini.Schreiben(S::Grafik_Auswahl, e.coStunden);
+  ini.Schreiben(S::Grafik_AndereZeit, e.spAndere);
+  ini.Schreiben(S::Grafik_AutoStart, e.cbAutoStart);
+  s.Anzeige.AutoStartAktiv = e.cbAutoStart;
   if (!ini.Speichern()) {
-    d.meldungen.Fehler("Die Einstellungen konnten nicht gespeichert werden: " +
-                       s.IniDatei.string());
+    d.meldungen.Fehler(text::EinstellungenNichtGespeichert(s.Pfade.IniDatei.string()));
   }
   return neustart;
 }

@@ -10,8 +10,10 @@ namespace pegel {
 // Opening the dialog: runs the configuration loader again.
 void EinstellDialogOeffnen(PegelStatus& s, Dienste& d);
 
-// The span list changed (also the tick of "Grafik fortlaufend anzeigen"): the span check,
-// whose reduction is written to the INI file at once.
+// "Grafik fortlaufend anzeigen" ticked: the span check, whose reduction is written to the
+// INI file at once.
+void cbGanzerTagClick(PegelStatus& s, Dienste& d);
+// The span list changed: as cbGanzerTagClick.
 void coStundenChange(PegelStatus& s, Dienste& d);
 
 // "Grafik mit Cursor" ticked or cleared.

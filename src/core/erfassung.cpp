@@ -8,6 +8,7 @@
 #include "am_ende.h"
 #include "cp1252.h"
 #include "hilfen.h"
+#include "meldungstexte.h"
 #include "puffer.h"
 #include "tagesdateien.h"
 #include "text_format.h"
@@ -18,7 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* ResetMeldung = "Fo_Main : Fehler bei der Puffer-Initialisierung !";
 constexpr const char* NeuesteZeile = ">>>>>>>>>>";
 constexpr std::size_t ZitatLaenge = 60;
 
@@ -48,27 +48,28 @@ Erfassung::Erfassung(PegelStatus& s, Dienste& d, LiveTabelle& tabelle, Fenster& 
     : s_(s), d_(d), tabelle_(tabelle), fenster_(fenster), tageswechsel_(tageswechsel) {}
 
 void Erfassung::NachDemDurchlauf() {
-  // Each step on its own: an observer that fails must not keep the others from running.
-  try {
-    EchtdatenFreigeben();
-  } catch (...) {
-  }
-  try {
+  // Each step on its own: an observer that fails must not keep the others from running, and
+  // the pass must end. A failure is logged and otherwise swallowed on purpose.
+  auto schritt = [this](const char* was, auto&& f) {
+    try {
+      f();
+    } catch (const std::exception& e) {
+      d_.log.LogAll(std::string("Fo_Main : Fehler nach dem Durchlauf (") + was + "): " + e.what());
+    }
+  };
+  schritt("Echtzeit-Daten", [this] { EchtdatenFreigeben(); });
+  schritt("TimerSample", [this] {
     if (laeuft_) fenster_.Setzen(&FensterZustand::TimerSample, true);
-  } catch (...) {
-  }
-  try {
-    tabelle_.Benachrichtigen();
-  } catch (...) {
-  }
+  });
+  schritt("Tabelle", [this] { tabelle_.Benachrichtigen(); });
 }
 
 void Erfassung::EchtdatenFreigeben() {
-  if (s_.PufferZeiger >= 5) fenster_.Setzen(&FensterZustand::btEchtdatenZeigen, true);
+  if (!s_.Ring.Leer()) fenster_.Setzen(&FensterZustand::btEchtdatenZeigen, true);
 }
 
 bool Erfassung::LockAbwarten() {
-  const fs::path lock = s_.ProgDir / LockDateiName;
+  const fs::path lock = s_.Pfade.ProgDir / LockDateiName;
   std::error_code ec;
   int versuche = 0;
   while (fs::exists(lock, ec)) {
@@ -83,13 +84,13 @@ bool Erfassung::LockAbwarten() {
 void Erfassung::LockNehmen() {
   // Only the existence counts; a failure to create it is ignored as the collector's
   // side of the protocol does not depend on it.
-  std::ofstream(s_.ProgDir / LockDateiName, std::ios::binary | std::ios::trunc);
+  std::ofstream(s_.Pfade.ProgDir / LockDateiName, std::ios::binary | std::ios::trunc);
 }
 
 bool Erfassung::Umbenennen(const fs::path& von, fs::path& nach, int& fehlversuche) {
   fehlversuche = 0;
   while (fehlversuche < UmbenennVersuche) {
-    nach = TempName(s_.ProgDir, d_.uhr);
+    nach = TempName(s_.Pfade.ProgDir, d_.uhr);
     std::error_code ec;
     // A rename must never replace a file: the name may be that of a temporary file
     // left behind by an earlier failure.
@@ -104,46 +105,46 @@ bool Erfassung::Umbenennen(const fs::path& von, fs::path& nach, int& fehlversuch
 }
 
 void Erfassung::AllesZuruecksetzen() {
-  for (std::int32_t n = 1; n <= s_.Itemcount && n <= MaxItems; ++n) {
-    StatistikZuruecksetzen(s_, n, d_.log, ResetMeldung);
-  }
-  s_.PufferZeiger = 4;
+  AlleZuruecksetzen(s_, d_.log, text::PufferResetMain, false);
+  s_.Ring.Leeren();
 }
 
 void Erfassung::Tageswechseln() {
   AllesZuruecksetzen();
-  if (s_.Durchlaeufe > 0) {
-    s_.PrintDate = s_.Heute - 1;
+  if (s_.Abfrage.Durchlaeufe > 0) {
+    s_.Abfrage.PrintDate = s_.Abfrage.Heute - 1;
     try {
       tageswechsel_.GruppeDrucken(s_, d_);
-    } catch (...) {
-      d_.log.LogAll("Fo_Main : Fehler beim Tagesdruck");
+    } catch (const std::exception& e) {
+      // The print logs its own failures; whatever escapes it must not end the pass.
+      d_.log.LogAll(text::TagesdruckFehler);
+      d_.log.LogFehler(e.what());
     }
-    for (std::int32_t n = 1; n <= s_.Itemcount && n <= MaxItems; ++n) {
-      s_.AktMax.at(static_cast<std::size_t>(n)) = AktMaxStart;
+    for (std::int32_t n = 1; n <= s_.Par().Itemcount() && n <= MaxItems; ++n) {
+      s_.Sammler.AktMax.at(static_cast<std::size_t>(n)) = AktMaxStart;
     }
-    s_.TagWechsel = true;
-    s_.Durchlaeufe = 0;
+    s_.Abfrage.TagWechsel = true;
+    s_.Abfrage.Durchlaeufe = 0;
   }
 }
 
 void Erfassung::TimerSampleTimer() {
   try {
-    if (!s_.Lesen_Fertig) {
-      d_.log.LogFehler("TimerSampleTimer : Lesen_Fertig=FALSE");
+    if (!s_.Abfrage.Lesen_Fertig) {
+      d_.log.LogFehler(text::LesenNichtFertig);
       return;
     }
-    s_.Heute = d_.uhr.Jetzt();
-    s_.PrintDate = s_.Heute - 1;
-    const DatumTeile heute = DatumZerlegen(s_.Heute);
-    s_.Jahr = heute.jahr;
-    s_.Monat = heute.monat;
-    s_.Tag = heute.tag;
-    s_.SampleDatei = s_.ProgDir / (DatumZuDateiname(s_.Heute) + ".SMP");
+    s_.Abfrage.Heute = d_.uhr.Jetzt();
+    s_.Abfrage.PrintDate = s_.Abfrage.Heute - 1;
+    const DatumTeile heute = DatumZerlegen(s_.Abfrage.Heute);
+    s_.Abfrage.Jahr = heute.jahr;
+    s_.Abfrage.Monat = heute.monat;
+    s_.Abfrage.Tag = heute.tag;
+    s_.Abfrage.SampleDatei = s_.Pfade.ProgDir / (DatumZuDateiname(s_.Abfrage.Heute) + ".SMP");
     std::error_code ec;
-    if (!fs::exists(s_.SampleDatei, ec)) return;
+    if (!fs::exists(s_.Abfrage.SampleDatei, ec)) return;
     if (!LockAbwarten()) {
-      d_.log.LogAll("SampleFile-Lock : TimeOut.");
+      d_.log.LogAll(text::LockTimeOut);
       return;
     }
     LockNehmen();
@@ -151,30 +152,33 @@ void Erfassung::TimerSampleTimer() {
     // find our lock left behind, and the next tick must poll again.
     AmEnde ende([this] {
       std::error_code e;
-      fs::remove(s_.ProgDir / LockDateiName, e);
-      s_.Lesen_Fertig = true;
+      fs::remove(s_.Pfade.ProgDir / LockDateiName, e);
+      s_.Abfrage.Lesen_Fertig = true;
       NachDemDurchlauf();
     });
-    s_.Lesen_Fertig = false;
+    s_.Abfrage.Lesen_Fertig = false;
     fenster_.Setzen(&FensterZustand::TimerSample, false);
     try {
-      if (std::trunc(s_.LetzterLauf) != std::trunc(s_.Heute) && !s_.AlteDaten) Tageswechseln();
-      s_.AlteDaten = false;
+      if (std::trunc(s_.Abfrage.LetzterLauf) != std::trunc(s_.Abfrage.Heute) &&
+          !s_.Anzeige.AlteDaten) {
+        Tageswechseln();
+      }
+      s_.Anzeige.AlteDaten = false;
       // The time this pass was started for, not a fresh reading: a pass that began before
       // midnight and waited for the lock past it still belongs to the old day, so the first
       // pass of the new day sees the change.
-      s_.LetzterLauf = s_.Heute;
+      s_.Abfrage.LetzterLauf = s_.Abfrage.Heute;
       fenster_.Setzen(&FensterZustand::lbLesen, true);
       fenster_.Setzen(&FensterZustand::timerLabel, true);
-      s_.AktItem = 0;
-      SampleVerarbeiten(s_.SampleDatei, true);
-      ++s_.Durchlaeufe;
+      s_.Abfrage.AktItem = 0;
+      SampleVerarbeiten(s_.Abfrage.SampleDatei, true);
+      ++s_.Abfrage.Durchlaeufe;
       AktDatLesen();
-    } catch (...) {
-      d_.log.LogAll("TimerSampleTimer : Fehler");
+    } catch (const std::exception&) {
+      d_.log.LogAll(text::DurchlaufFehler);
     }
-  } catch (...) {
-    d_.log.LogAll("TimerSampleTimer : Fehler");
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::DurchlaufFehler);
   }
 }
 
@@ -184,16 +188,14 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
   try {
     fs::path pgh = datei;
     pgh.replace_extension(".PGH");
-    if (!ReadHeaderF(s_, pgh)) {
-      d_.meldungen.Info(Ansi("PGH-Datei für diese Messung nicht gefunden oder ungültig !"));
-    }
+    if (!ReadHeaderF(s_, pgh)) d_.meldungen.Info(text::PghUngueltig);
     int fehlversuche = 0;
     if (!Umbenennen(datei, temp, fehlversuche)) {
-      d_.log.LogAll("Fo_Main : Fehler beim Umbenennen der Echtzeit-Datei !");
+      d_.log.LogAll(text::UmbenennenEchtzeit);
       return;
     }
-  } catch (...) {
-    d_.log.LogAll("Fo_Main : Fehler 3a");
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::Fehler3a);
     return;
   }
   try {
@@ -206,7 +208,7 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
         // lbLesen shows the newest time; it is only seen once the pass lets the window
         // paint, so it is set once instead of once per line.
         StatistikZeilenSchreiben();
-        if (zeilen_ != vorher) fenster_.LesenText(s_.LetzteZeit);
+        if (zeilen_ != vorher) fenster_.LesenText(s_.Abfrage.LetzteZeit);
       });
       std::ifstream ein(temp, std::ios::binary);
       if (!ein) throw std::runtime_error("open");
@@ -216,20 +218,19 @@ void Erfassung::SampleVerarbeiten(const fs::path& datei, bool loeschen) {
     if (loeschen) {
       std::error_code ec;
       if (!fs::remove(temp, ec) || ec) {
-        d_.log.LogAll("Fo_Main : Kann Datei " + temp.string() + Ansi(" nicht löschen !"));
+        d_.log.LogAll(text::NichtGeloescht(temp.string()));
       }
     }
     // A file without lines says nothing about the columns; the header stays as read.
     if (letzteFelder_ == 0) return;
     const std::int32_t spaltenzahl = letzteFelder_ - 2;
-    s_.Spaltenzahl = spaltenzahl;
-    if (spaltenzahl > 0 && spaltenzahl != s_.TagKopf.Itemcount) {
-      d_.meldungen.Info("Parameterzahl in PGH-Datei (" + std::to_string(s_.TagKopf.Itemcount) +
-                        ") <> Spaltenzahl der Messdatei (" + std::to_string(spaltenzahl) + ")");
+    s_.Tage.Spaltenzahl = spaltenzahl;
+    if (spaltenzahl > 0 && spaltenzahl != s_.Tage.TagKopf.Itemcount) {
+      d_.meldungen.Info(text::Spaltenzahl(s_.Tage.TagKopf.Itemcount, spaltenzahl));
     }
-    s_.TagKopf.Itemcount = spaltenzahl;
-  } catch (...) {
-    d_.log.LogAll("Fo_Main : Fehler 3");
+    s_.Tage.TagKopf.Itemcount = spaltenzahl;
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::Fehler3);
   }
 }
 
@@ -244,7 +245,7 @@ bool Erfassung::Eintragen(std::istream& ein) {
       // without a time, so it is skipped as a whole and the file goes on.
       const std::string_view zeit = FeldText(z, 1);
       if (zeit.data() != nullptr && !ZeitLesen(zeit)) {
-        d_.log.LogAll(Ansi("Fo_Main : Zeile ohne gültige Zeit übersprungen: ") + ZeileZitiert(z));
+        d_.log.LogAll(text::ZeileOhneZeit.Ansi() + ZeileZitiert(z));
         continue;
       }
       // Fields are short: a plain scan beats a library search per field.
@@ -259,32 +260,31 @@ bool Erfassung::Eintragen(std::istream& ein) {
         }
       }
       letzteFelder_ = feld;
-    } catch (...) {
-      d_.log.LogAll("Fo_Main : Fehler 3b");
+    } catch (const std::exception&) {
+      d_.log.LogAll(text::Fehler3b);
       return false;
     }
   }
   if (leser.Fehler()) {
-    d_.log.LogAll("Fo_Main : Fehler beim Lesen (2)");
+    d_.log.LogAll(text::LesenFehler2);
     return false;
   }
   return true;
 }
 
 void Erfassung::StatistikZeilenSchreiben() {
+  // Only columns whose value cell was written are open; the check keeps this free of
+  // failures even so.
   for (std::size_t n = 1; n < offen_.size(); ++n) {
     if (!offen_[n]) continue;
     offen_[n] = false;
-    try {
-      const ItemGrenzen& w = s_.ItemWerte.at(n);
-      const int spalte = static_cast<int>(n);
-      tabelle_.Zahl(spalte, 1, w.Mittelwert, 2);
-      tabelle_.Zahl(spalte, 2, w.Minimum, 2);
-      tabelle_.Zahl(spalte, 3, w.Maximum, 2);
-      tabelle_.Zahl(spalte, 4, w.Anzahl, s_.Grafiktyp.at(n) == 1 ? 0 : 3);
-    } catch (...) {
-      d_.log.LogAll("Fo_Main : Exception (2)");
-    }
+    const TagesStatistik& st = s_.Statistik[n];
+    const int spalte = static_cast<int>(n);
+    if (spalte >= tabelle_.Spalten()) continue;
+    tabelle_.Zahl(spalte, 1, st.Mittelwert, 2);
+    tabelle_.Zahl(spalte, 2, st.Minimum, 2);
+    tabelle_.Zahl(spalte, 3, st.Maximum, 2);
+    tabelle_.Zahl(spalte, 4, st.Anzahl, s_.Par().at(spalte).Typ == Grafiktyp::Analog ? 0 : 3);
   }
 }
 
@@ -297,40 +297,41 @@ void Erfassung::FeldEintragen(std::string_view text, int i) {
   // Converted first, so that a text that is no time changes nothing.
   const std::optional<TDateTime> zeit = ZeitLesen(text);
   if (!zeit) throw std::invalid_argument("keine Zeit");
-  s_.AktItem = 0;
-  s_.PufferZeiger += 1;
-  if (s_.PufferZeiger > s_.PufferLaenge() + 4) s_.PufferZeiger = 5;
-  s_.TabellenZeile += 1;
-  if (s_.TabellenZeile > LiveTabelle::LetzteRingZeile) {
-    s_.TabellenZeile = LiveTabelle::ErsteRingZeile;
+  s_.Abfrage.AktItem = 0;
+  s_.Ring.Weiterschalten();
+  s_.Abfrage.TabellenZeile += 1;
+  if (s_.Abfrage.TabellenZeile > LiveTabelle::LetzteRingZeile) {
+    s_.Abfrage.TabellenZeile = LiveTabelle::ErsteRingZeile;
   }
-  const int vorige = s_.TabellenZeile == LiveTabelle::ErsteRingZeile ? LiveTabelle::LetzteRingZeile
-                                                                     : s_.TabellenZeile - 1;
-  tabelle_.Text(0, vorige, s_.LetzteZeit);
-  tabelle_.Text(0, s_.TabellenZeile, NeuesteZeile);
-  s_.LetzteZeit.assign(text);
-  s_.ZeitPuffer.at(static_cast<std::size_t>(s_.PufferZeiger - 5)) = *zeit;
+  const int vorige = s_.Abfrage.TabellenZeile == LiveTabelle::ErsteRingZeile
+                         ? LiveTabelle::LetzteRingZeile
+                         : s_.Abfrage.TabellenZeile - 1;
+  tabelle_.Text(0, vorige, s_.Abfrage.LetzteZeit);
+  tabelle_.Text(0, s_.Abfrage.TabellenZeile, NeuesteZeile);
+  s_.Abfrage.LetzteZeit.assign(text);
+  s_.Ring.ZeitEintragen(*zeit);
   ++zeilen_;
 }
 
 void Erfassung::Wert(std::string_view text) {
-  const std::int32_t n = ++s_.AktItem;
-  if (n > s_.Itemcount) {
-    s_.Lesen_Fertig = true;
+  const std::int32_t n = ++s_.Abfrage.AktItem;
+  if (n > s_.Par().Itemcount()) {
+    s_.Abfrage.Lesen_Fertig = true;
     return;
   }
   try {
     const double v = text.empty() ? 0.0 : ZahlLesen(text).value_or(0.0);
     const auto idx = static_cast<std::size_t>(n);
-    ItemGrenzen& w = s_.ItemWerte.at(idx);
-    const bool analog = s_.Grafiktyp.at(idx) == 1;
-    if (w.LoLimit <= v && v <= w.UpLimit) {
+    const Parameter& par = s_.Par().at(n);
+    TagesStatistik& w = s_.Statistik.at(idx);
+    if (par.LoLimit <= v && v <= par.UpLimit) {
+      const bool analog = par.Typ == Grafiktyp::Analog;
       if (analog) {
         w.Anzahl += 1;
         const double m = ((w.Anzahl - 1) * w.Mittelwert + v) / w.Anzahl;
         w.Mittelwert = std::isfinite(m) ? m : 0.0;
       } else if (v > 0.5) {
-        w.Anzahl += s_.IntervallStunden;
+        w.Anzahl += s_.Abfrage.IntervallStunden;
       }
       if (w.Angenommen++ == 0) {
         w.Maximum = v;
@@ -339,13 +340,13 @@ void Erfassung::Wert(std::string_view text) {
       if (v > w.Maximum) w.Maximum = v;
       if (v < w.Minimum) w.Minimum = v;
     }
-    s_.WertPuffer.at(idx - 1).at(static_cast<std::size_t>(s_.PufferZeiger - 5)) = v;
-    tabelle_.Zahl(n, s_.TabellenZeile, v, 2);
+    s_.Ring.WertEintragen(n, v);
+    tabelle_.Zahl(n, s_.Abfrage.TabellenZeile, v, 2);
     // Rows 1..4 show the statistics after the file's last value of n; they are written
     // once when the file is done (nothing can look at the table while lines are entered).
     offen_[idx] = true;
-  } catch (...) {
-    d_.log.LogAll("Fo_Main : Exception (2)");
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::Ausnahme2);
   }
 }
 

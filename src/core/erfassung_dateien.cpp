@@ -5,6 +5,7 @@
 #include "am_ende.h"
 #include "erfassung.h"
 #include "hilfen.h"
+#include "meldungstexte.h"
 #include "puffer.h"
 #include "text_format.h"
 
@@ -25,16 +26,16 @@ bool Kopieren(const fs::path& von, const fs::path& nach) {
 }  // namespace
 
 void Erfassung::AktDatLesen() {
-  const std::string name = s_.AktDatDatei.string();
+  const std::string name = s_.Pfade.AktDatDatei.string();
   try {
     std::error_code ec;
-    if (!fs::exists(s_.AktDatDatei, ec)) return;
+    if (!fs::exists(s_.Pfade.AktDatDatei, ec)) return;
     fs::path temp;
     int fehlversuche = 0;
-    const bool umbenannt = Umbenennen(s_.AktDatDatei, temp, fehlversuche);
-    if (fehlversuche > 2) d_.log.LogAll("eCount=" + std::to_string(fehlversuche));
+    const bool umbenannt = Umbenennen(s_.Pfade.AktDatDatei, temp, fehlversuche);
+    if (fehlversuche > 2) d_.log.LogAll(text::Fehlversuche(fehlversuche));
     if (!umbenannt) {
-      d_.log.LogAll("Fehler beim Umbenennen von " + name);
+      d_.log.LogAll(text::UmbenennenAktDat(name));
       return;
     }
     std::ifstream ein(temp, std::ios::binary);
@@ -45,7 +46,7 @@ void Erfassung::AktDatLesen() {
       if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
       ++k;
       try {
-        auto& texte = s_.AktDaten.at(k);
+        auto& texte = s_.Sammler.AktDaten.at(k);
         std::size_t anfang = 0;
         for (int f = 1; f <= 8; ++f) {
           const std::size_t ende = zeile.find(';', anfang);
@@ -62,33 +63,33 @@ void Erfassung::AktDatLesen() {
           }
           if (f == 5) {
             const double x = ZahlLesen(feld).value_or(-1.0);
-            double& aktMax = s_.AktMax.at(k);
+            double& aktMax = s_.Sammler.AktMax.at(k);
             if (x > aktMax) aktMax = x;
           }
         }
-      } catch (...) {
-        d_.log.LogAll("Fehler bei Abarbeitung von " + name);
+      } catch (const std::exception&) {
+        d_.log.LogAll(text::AktDatFehler(name));
       }
     }
     if (ein.bad()) return;
     ein.close();
     fs::remove(temp, ec);
-  } catch (...) {
-    d_.log.LogAll("Fehler bei Abarbeitung von " + name);
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::AktDatFehler(name));
   }
 }
 
 void Erfassung::AlteTagesdatenLesen() {
   try {
-    s_.Heute = d_.uhr.Jetzt();
-    d_.log.LogAll("Alte Tagesdaten einlesen am " + LangesDatum(s_.Heute));
-    const DatumTeile heute = DatumZerlegen(s_.Heute);
-    s_.Jahr = heute.jahr;
-    s_.Monat = heute.monat;
-    s_.Tag = heute.tag;
-    const std::string name = DatumZuDateiname(s_.Heute);
-    const fs::path dat = s_.ProgDir / (name + ".DAT");
-    const fs::path tmx = s_.ProgDir / (name + ".TMX");
+    s_.Abfrage.Heute = d_.uhr.Jetzt();
+    d_.log.LogAll(text::AlteDatenEinlesen(LangesDatum(s_.Abfrage.Heute)));
+    const DatumTeile heute = DatumZerlegen(s_.Abfrage.Heute);
+    s_.Abfrage.Jahr = heute.jahr;
+    s_.Abfrage.Monat = heute.monat;
+    s_.Abfrage.Tag = heute.tag;
+    const std::string name = DatumZuDateiname(s_.Abfrage.Heute);
+    const fs::path dat = s_.Pfade.ProgDir / (name + ".DAT");
+    const fs::path tmx = s_.Pfade.ProgDir / (name + ".TMX");
     std::error_code ec;
     if (!fs::exists(dat, ec)) return;
     {
@@ -99,25 +100,25 @@ void Erfassung::AlteTagesdatenLesen() {
       if (gesperrt) LockNehmen();
       AmEnde freigeben([this, gesperrt] {
         std::error_code e;
-        if (gesperrt) fs::remove(s_.ProgDir / LockDateiName, e);
+        if (gesperrt) fs::remove(s_.Pfade.ProgDir / LockDateiName, e);
       });
       if (!Kopieren(dat, tmx)) return;
-      fs::remove(s_.ProgDir / (name + ".SMP"), ec);
+      fs::remove(s_.Pfade.ProgDir / (name + ".SMP"), ec);
     }
-    d_.log.LogAll("Alte Tagesdaten gelesen.");
-    s_.Lesen_Fertig = false;
+    d_.log.LogAll(text::AlteDatenGelesen);
+    s_.Abfrage.Lesen_Fertig = false;
     AmEnde ende([this] {
-      s_.Lesen_Fertig = true;
+      s_.Abfrage.Lesen_Fertig = true;
       EchtdatenFreigeben();
       tabelle_.Benachrichtigen();
     });
     AllesZuruecksetzen();
     fenster_.Setzen(&FensterZustand::lbLesen, true);
     fenster_.Setzen(&FensterZustand::timerLabel, true);
-    s_.AktItem = 0;
+    s_.Abfrage.AktItem = 0;
     SampleVerarbeiten(tmx, true);
-  } catch (...) {
-    d_.log.LogAll("Fo_Main : Fehler beim Lesen der alten Tagesdaten");
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::AlteDatenFehler);
   }
 }
 

@@ -28,10 +28,10 @@ std::int32_t Int32Lesen(const std::uint8_t* p) {
 void Beiseitelegen(const PegelStatus& s) {
   if (s.NurLesen) return;
   std::error_code ec;
-  std::filesystem::path bak = s.GruppenDatei;
+  std::filesystem::path bak = s.Pfade.GruppenDatei;
   bak += ".bak";
-  std::filesystem::rename(s.GruppenDatei, bak, ec);
-  if (ec) std::filesystem::remove(s.GruppenDatei, ec);
+  std::filesystem::rename(s.Pfade.GruppenDatei, bak, ec);
+  if (ec) std::filesystem::remove(s.Pfade.GruppenDatei, ec);
 }
 
 }  // namespace
@@ -101,19 +101,19 @@ std::vector<std::string> GruppenNamenLesen(const std::filesystem::path& datei) {
 
 void GruppenDateiLesen(PegelStatus& s, Dienste& d) {
   d.log.LogAll("Automatischer Ausdruck folgender Gruppen:");
-  s.GruppenAnzahl = 0;
+  s.Gruppen.GruppenAnzahl = 0;
   std::error_code ec;
-  if (!std::filesystem::exists(s.GruppenDatei, ec)) {
+  if (!std::filesystem::exists(s.Pfade.GruppenDatei, ec)) {
     d.log.LogAll("Keine Gruppen definiert !");
     return;
   }
-  const std::uintmax_t groesse = std::filesystem::file_size(s.GruppenDatei, ec);
+  const std::uintmax_t groesse = std::filesystem::file_size(s.Pfade.GruppenDatei, ec);
   // Reads `anzahl` records of `laenge` bytes; false on a read error or too many records.
   auto lesen = [&](std::size_t laenge, std::vector<TGruppe>& gruppen) {
     if (ec) return false;
     const std::uintmax_t anzahl = groesse / laenge;
     if (anzahl > static_cast<std::uintmax_t>(MaxGruppen)) return false;
-    std::ifstream f(s.GruppenDatei, std::ios::binary);
+    std::ifstream f(s.Pfade.GruppenDatei, std::ios::binary);
     if (!f) return false;
     std::vector<std::uint8_t> satz(laenge);
     for (std::uintmax_t i = 0; i < anzahl; ++i) {
@@ -134,10 +134,10 @@ void GruppenDateiLesen(PegelStatus& s, Dienste& d) {
       return;
     }
     for (std::size_t i = 0; i < gruppen.size(); ++i) {
-      s.GruppenTabelle.at(i + 1) = gruppen[i];
+      s.Gruppen.GruppenTabelle.at(i + 1) = gruppen[i];
       if (gruppen[i].Drucken) d.log.LogAll(gruppen[i].Name);
     }
-    s.GruppenAnzahl = static_cast<std::int32_t>(gruppen.size());
+    s.Gruppen.GruppenAnzahl = static_cast<std::int32_t>(gruppen.size());
   } else if (!ec && groesse % GruppenSatzLaengeAlt == 0) {
     d.log.LogAll("Gruppendatei wird konvertiert....");
     if (!lesen(GruppenSatzLaengeAlt, gruppen)) {
@@ -147,10 +147,11 @@ void GruppenDateiLesen(PegelStatus& s, Dienste& d) {
       Beiseitelegen(s);
       return;
     }
-    for (std::size_t i = 0; i < gruppen.size(); ++i) s.GruppenTabelle.at(i + 1) = gruppen[i];
-    s.GruppenAnzahl = static_cast<std::int32_t>(gruppen.size());
+    for (std::size_t i = 0; i < gruppen.size(); ++i)
+      s.Gruppen.GruppenTabelle.at(i + 1) = gruppen[i];
+    s.Gruppen.GruppenAnzahl = static_cast<std::int32_t>(gruppen.size());
     if (!gruppen.empty() && !s.NurLesen) {
-      if (GruppenDateiSchreiben(s.GruppenDatei, gruppen)) {
+      if (GruppenDateiSchreiben(s.Pfade.GruppenDatei, gruppen)) {
         d.log.LogAll("ok.");
       } else {
         d.log.LogAll("Gruppendatei konnte nicht geschrieben werden !");

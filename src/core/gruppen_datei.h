@@ -35,10 +35,10 @@ bool GruppenDateiSchreiben(const std::filesystem::path& datei, const std::vector
 // missing or not of 756-byte records). The chart windows' group menus show these.
 std::vector<std::string> GruppenNamenLesen(const std::filesystem::path& datei);
 
-// Loads the group file into s.GruppenTabelle (s.GruppenAnzahl records), converts the old
-// format and logs the groups marked for printing. A file that cannot be used is shown as
-// a message and moved out of the way (to PEGELWART.GRP.bak), so the program runs without
-// groups. With s.NurLesen nothing is written, converted or moved.
+// Loads the group file into s.Gruppen.GruppenTabelle (s.Gruppen.GruppenAnzahl records), converts
+// the old format and logs the groups marked for printing. A file that cannot be used is shown as a
+// message and moved out of the way (to PEGELWART.GRP.bak), so the program runs without groups. With
+// s.NurLesen nothing is written, converted or moved.
 void GruppenDateiLesen(PegelStatus& s, Dienste& d);
 
 }  // namespace pegel

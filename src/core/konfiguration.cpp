@@ -5,20 +5,21 @@
 #include <optional>
 #include <stdexcept>
 
-#include "cp1252.h"
 #include "drucker_wahl.h"
 #include "gruppen_datei.h"
+#include "meldungstexte.h"
+#include "parameter_schreiber.h"
 #include "puffer.h"
+#include "spannen.h"
 #include "text_format.h"
 
 namespace pegel {
 namespace {
 
-const std::array<const char*, SpannenAnzahl> kSpannen = {"1 Minute",   "12 Minuten", "30 Minuten",
-                                                         "1 Stunde",   "2 Stunden",  "6 Stunden",
-                                                         "12 Stunden", "24 Stunden", "andere"};
-const std::array<std::int64_t, SpannenAnzahl - 1> kSpannenSek = {60,   720,   1800,  3600,
-                                                                 7200, 21600, 43200, 86400};
+using S = Schluessel;
+
+// The marker of a missing user scale value.
+constexpr const char* FehltMarke = "-0";
 
 struct IniFehler : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -26,137 +27,200 @@ struct IniFehler : std::runtime_error {
 
 // `was` names the key in the log line, e.g. "[DDE] Intervall".
 std::int32_t Int32Geprueft(std::int64_t v, const std::string& was) {
-  if (v < INT32_MIN || v > INT32_MAX) throw IniFehler(was + Ansi(" ist zu groß"));
+  if (v < INT32_MIN || v > INT32_MAX) throw IniFehler(was + text::IstZuGross.Ansi());
   return static_cast<std::int32_t>(v);
 }
 
-// A limit read as text; "." and "," both count as the decimal mark.
-double GrenzeLesen(const IniDatei& ini, const char* sektion, const std::string& schluessel,
-                   const char* vorgabe) {
-  const std::string text = ini.LeseText(sektion, schluessel, vorgabe);
-  const auto v = ZahlLesenPunktKomma(text);
+// A limit: "." and "," both count as the decimal mark; a text that is no number ends the
+// loading.
+double GrenzeLesen(const IniEinstellungen& ini, const ZahlSchluessel& k, int n) {
+  const auto v = ini.Zahl(k, n);
   if (!v) {
-    throw IniFehler("[" + std::string(sektion) + "] " + schluessel + "=" + text +
+    throw IniFehler(SchluesselName(k.sektion, k.name, k.je, n) + "=" + ini.Text(k, n) +
                     " ist keine Zahl");
   }
   return *v;
 }
 
-void Skalierung(PegelStatus& s, Dienste& d, IniDatei& ini, int n, const std::string& loText,
+// The user scale of parameter n: MinSkal/MaxSkal, filled once from the older keys or, without
+// them, from the exclusion limits' texts.
+void Skalierung(Parameter& p, Dienste& d, IniEinstellungen& ini, int n, const std::string& loText,
                 const std::string& upText) {
   const std::string sektion = "Item_" + std::to_string(n);
-  const std::string& name = s.Itemnames.at(static_cast<std::size_t>(n));
-  std::string minT = ini.LeseText(sektion, "MinSkal", "-0");
-  std::string maxT = ini.LeseText(sektion, "MaxSkal", "-0");
-  if (minT == "-0" || maxT == "-0") {
-    minT = ini.LeseText(sektion, "MinForUser", "-0");
-    maxT = ini.LeseText(sektion, "MaxForUser", "-0");
-    ini.SchreibeText(sektion, "MinSkal", minT);
-    ini.SchreibeText(sektion, "MaxSkal", maxT);
-    if (minT == "-0" || maxT == "-0") {
-      d.log.LogAll("*** " + sektion + " / " + name + " : Min/MaxForUser nicht gefunden.");
+  std::string minT = ini.Text(S::Skala_MinSkal, n);
+  std::string maxT = ini.Text(S::Skala_MaxSkal, n);
+  if (minT == FehltMarke || maxT == FehltMarke) {
+    minT = ini.Text(S::Skala_MinForUser, n);
+    maxT = ini.Text(S::Skala_MaxForUser, n);
+    ini.Schreiben(S::Skala_MinSkal, minT, n);
+    ini.Schreiben(S::Skala_MaxSkal, maxT, n);
+    if (minT == FehltMarke || maxT == FehltMarke) {
+      d.log.LogAll(text::SkalaNichtGefunden(sektion, p.Itemname));
       minT = loText;
       maxT = upText;
-      ini.SchreibeText(sektion, "MinSkal", minT);
-      ini.SchreibeText(sektion, "MaxSkal", maxT);
+      ini.Schreiben(S::Skala_MinSkal, minT, n);
+      ini.Schreiben(S::Skala_MaxSkal, maxT, n);
     }
   }
-  d.log.LogAll(sektion + " / " + name + " : Min/Max-Skalierung = " + minT + "/" + maxT);
-  ItemGrenzen& w = s.ItemWerte.at(static_cast<std::size_t>(n));
+  d.log.LogAll(text::Skala(sektion, p.Itemname, minT, maxT));
   const auto mi = ZahlLesenPunktKomma(minT);
   const auto ma = ZahlLesenPunktKomma(maxT);
   if (mi && ma) {
-    w.MinSkal = *mi;
-    w.MaxSkal = *ma;
+    p.MinSkal = *mi;
+    p.MaxSkal = *ma;
   } else {
-    w.MinSkal = w.LoLimit;
-    w.MaxSkal = w.UpLimit;
+    p.MinSkal = p.LoLimit;
+    p.MaxSkal = p.UpLimit;
   }
 }
 
-void ParameterLesen(PegelStatus& s, Dienste& d, IniDatei& ini, int n) {
-  const std::string key = "Item" + std::to_string(n);
-  const auto i = static_cast<std::size_t>(n);
-  ItemGrenzen& w = s.ItemWerte.at(i);
-  ItemDef& def = s.ItemDefs.at(i);
+// The unit, the sum's unit and its divisor of parameter n.
+void EinheitenLesen(Parameter& p, const IniEinstellungen& ini, int n) {
+  std::string einheit = ini.Lesen(S::Einheiten, n);
+  einheit = ini.Lesen(S::GrafikEinheit, n, einheit);
+  p.Einheit = Gekuerzt(einheit, EinheitLaenge);
+  p.GrafikSumEinheit = Gekuerzt(ini.Lesen(S::GrafikSumEinheit, n, p.Einheit), EinheitLaenge);
+  p.GrafikSumTeiler = ini.Zahl(S::GrafikSumTeiler, n).value_or(1.0);
+}
 
-  w.ColorWarn = ini.LeseGanz("ColorWarn", key, 0);
-  w.ColorNorm = ini.LeseGanz("ColorNorm", key, 0);
-  const std::string upText = ini.LeseText("UpLimit", key, "1000.0");
-  const std::string loText = ini.LeseText("LoLimit", key, "-1000.0");
-  w.UpWarn = GrenzeLesen(ini, "UpWarn", key, "0");
-  w.LoWarn = GrenzeLesen(ini, "LoWarn", key, "0");
-  w.UpLimit = GrenzeLesen(ini, "UpLimit", key, "1000.0");
-  w.LoLimit = GrenzeLesen(ini, "LoLimit", key, "-1000.0");
+// Parameter n, whose item and display name were read already. The names, type, reference,
+// units and scale are taken only once its limits were read: a limit that is no number ends
+// the loading with the colours and the limits read so far, and the rest as it was.
+void ParameterLesen(PegelStatus& s, Dienste& d, IniEinstellungen& ini, int n,
+                    const std::string& item, const std::string& name) {
+  Parameter& p = ParameterSchreiber(s).at(n);
+  p.ColorWarn = ini.Lesen(S::ColorWarn, n);
+  p.ColorNorm = ini.Lesen(S::ColorNorm, n);
+  const std::string upText = ini.Text(S::UpLimit, n);
+  const std::string loText = ini.Text(S::LoLimit, n);
+  p.UpWarn = GrenzeLesen(ini, S::UpWarn, n);
+  p.LoWarn = GrenzeLesen(ini, S::LoWarn, n);
+  p.UpLimit = GrenzeLesen(ini, S::UpLimit, n);
+  p.LoLimit = GrenzeLesen(ini, S::LoLimit, n);
 
-  s.Grafikanzeige.at(i) = ini.LeseBool("Grafikanzeige", key, true);
-  s.GrafikRef.at(i) = ini.LeseGanz("GrafikRef", key, 0);
-  s.Grafiktyp.at(i) = ini.LeseGanz("Grafiktyp", key, 1);
-
-  def.Item = Gekuerzt(s.Items.at(i), ItemLaenge);
-  def.Itemname = Gekuerzt(s.Itemnames.at(i), ItemLaenge);
-  def.GrafikRef = s.GrafikRef.at(i);
-  def.Grafiktyp = s.Grafiktyp.at(i);
-  def.UpLimit = w.UpLimit;
-  def.LoLimit = w.LoLimit;
-
-  std::string einheit = ini.LeseText("Einheiten", key, "-");
-  einheit = ini.LeseText("GrafikEinheit", key, einheit);
-  def.Einheit = Gekuerzt(einheit, EinheitLaenge);
-  ItemSumme& summe = s.ItemSummen.at(i);
-  summe.GrafikSumEinheit =
-      Gekuerzt(ini.LeseText("GrafikSumEinheit", key, def.Einheit), EinheitLaenge);
-  summe.GrafikSumTeiler = ZahlLesen(ini.LeseText("GrafikSumTeiler", key, "1")).value_or(1.0);
-
-  Skalierung(s, d, ini, n, loText, upText);
+  s.Auswahl.Grafikanzeige.at(static_cast<std::size_t>(n)) = ini.Lesen(S::Grafikanzeige, n);
+  p.GrafikRef = ini.Lesen(S::GrafikRef, n);
+  p.Typ = GrafiktypAus(ini.Lesen(S::Grafiktyp, n));
+  p.Item = Gekuerzt(item, ItemLaenge);
+  p.Itemname = name;
+  EinheitenLesen(p, ini, n);
+  Skalierung(p, d, ini, n, loText, upText);
 }
 
 void OhneItems(PegelStatus& s, Dienste& d) {
-  d.meldungen.Info("Keine DDE-Items definiert !");
-  s.AutoStartAktiv = false;
-  if (!d.meldungen.Frage("DDE-Items aus PGH-Datei bestimmen ?")) {
+  d.meldungen.Info(text::KeineItems);
+  s.Anzeige.AutoStartAktiv = false;
+  if (!d.meldungen.Frage(text::ItemsAusPgh)) {
     s.KonfigOK = false;
     return;
   }
-  const auto datei = d.meldungen.DateiOeffnen(s.ProgDir, "Headerdatei [*.pgh]|*.pgh");
+  const auto datei = d.meldungen.DateiOeffnen(s.Pfade.ProgDir, text::PghFilter);
   if (!datei) {
     s.KonfigOK = false;
     return;
   }
   if (!ItemsAusPGH(s, *datei)) {
-    d.meldungen.Info(Ansi("PGH-Datei für diese Messung fehlerhaft !"));
+    d.meldungen.Info(text::PghFehlerhaft);
     s.KonfigOK = false;
+  }
+}
+
+// The printer of step 3: [DDE] Drucker and, for a list position, its name.
+void DruckerLesen(PegelStatus& s, Dienste& d, const IniEinstellungen& ini) {
+  s.Druck.DruckerNr = ini.Lesen(S::DDE_Drucker);
+  s.Druck.DruckerName = std::string(S::DDE_Druckername.vorgabe);
+  if (s.Druck.DruckerNr >= 0) {
+    s.Druck.DruckerName = ini.Lesen(S::DDE_Druckername);
+    DruckerSetzen(d, s.Druck.DruckerNr);
+  }
+  d.log.LogAll(text::Drucker(s.Druck.DruckerName, s.Druck.DruckerNr));
+}
+
+// The collector's interval of step 5.
+void TaktLesen(PegelStatus& s, const IniEinstellungen& ini) {
+  EinstellWerte& e = s.Einstell;
+  s.Takt.DDEIntervallWert = ini.Lesen(S::DDE_Intervall);
+  const std::int32_t ddeEinheit = ini.Lesen(S::DDE_Einheit);
+  e.lbEinheit = ddeEinheit == 0 ? "Sekunden" : "Minuten";
+  e.lbInterval = std::to_string(s.Takt.DDEIntervallWert);
+  const std::string was =
+      SchluesselName(S::DDE_Intervall.sektion, S::DDE_Intervall.name, S::DDE_Intervall.je, 0);
+  s.Takt.DDEIntervall = Int32Geprueft(
+      static_cast<std::int64_t>(s.Takt.DDEIntervallWert) * (ddeEinheit == 1 ? 60 : 1), was);
+  s.Takt.DDEIntervallMs = Int32Geprueft(static_cast<std::int64_t>(s.Takt.DDEIntervall) * 1000, was);
+  s.Takt.DDEEinheit = ddeEinheit;
+}
+
+// The live display of steps 6 to 8.
+void AnzeigeLesen(PegelStatus& s, Dienste& d, IniEinstellungen& ini) {
+  EinstellWerte& e = s.Einstell;
+  const std::int32_t grafikEinheit = ini.Lesen(S::Grafik_Einheit);
+  const std::int32_t puffer = ini.Lesen(S::Grafik_Puffer);
+  // Once allocated, the ring keeps its length for the run (a new one takes effect at the
+  // next start); a changed Puffer would make the ring wrap beyond its rows.
+  if (!s.Ring.Angelegt()) s.Anzeige.Puffer = puffer;
+  const std::int32_t auswahl = ini.Lesen(S::Grafik_Auswahl);
+  e.coStunden = S::Grafik_Auswahl.Enthaelt(auswahl) ? auswahl : -1;
+  e.spAndere = ini.Lesen(S::Grafik_AndereZeit);
+  e.cbMitCursor = false;
+  if (!e.cbGanzerTag) {
+    // The box changes at the first run only, and with it runs the dialog's span check.
+    e.cbGanzerTag = true;
+    SpannePruefen(s, d, ini);
+  }
+  e.cbAutoStart = ini.Lesen(S::Grafik_AutoStart);
+  s.Anzeige.FehlerLog = ini.Lesen(S::Grafik_FehlerLog);
+  s.Anzeige.AlteDaten = ini.Lesen(S::Grafik_AlteDaten);
+  ini.Schreiben(S::Grafik_AlteDaten, s.Anzeige.AlteDaten);
+  s.Anzeige.AutoStartAktiv = e.cbAutoStart;
+
+  e.spPuffer = puffer;
+  if (s.Takt.DDEEinheit != 0 && s.Takt.DDEEinheit != 1) s.Takt.DDEEinheit = 0;
+
+  e.coIntervall = S::Grafik_Einheit.Enthaelt(grafikEinheit) ? grafikEinheit : -1;
+  e.spIntervall = ini.Lesen(S::Grafik_Intervall);
+  s.Anzeige.GrafikIntervall = e.spIntervall;
+  s.Anzeige.GrafikIntervallEinheit = grafikEinheit;
+  s.Anzeige.TimerSampleMs = e.coIntervall == 0   ? e.spIntervall * 1000
+                            : e.coIntervall == 1 ? e.spIntervall * 60000
+                                                 : 1000;
+}
+
+// The parameters 1..Itemcount of step 10; stops at the first without a display name.
+void ParameterListeLesen(PegelStatus& s, Dienste& d, IniEinstellungen& ini) {
+  ParameterSchreiber w(s);
+  s.Auswahl.AnzAnalog = 0;
+  s.Auswahl.AnzDigital = 0;
+  w.ItemListe().clear();
+  for (int n = 1; n <= s.Par().Itemcount(); ++n) {
+    const std::string item = ini.Lesen(S::Items, n);
+    const std::string name = ini.Lesen(S::Itemnames, n);
+    if (name.empty()) {
+      d.meldungen.Info(text::ItemFehlt(n));
+      s.KonfigOK = false;
+      break;
+    }
+    w.ItemListe().push_back(name);
+    ParameterLesen(s, d, ini, n, item, name);
   }
 }
 
 }  // namespace
 
-std::string SpannenText(int k) {
-  if (k < 0 || k >= SpannenAnzahl) return "";
-  return kSpannen[static_cast<std::size_t>(k)];
-}
-
-std::int64_t Spannensekunden(int k, int spAndere) {
-  if (k < 0 || k >= SpannenAnzahl) return -1;
-  if (k == SpannenAnzahl - 1) return static_cast<std::int64_t>(spAndere) * 60;
-  return kSpannenSek[static_cast<std::size_t>(k)];
-}
-
-void cbGanzerTagClick(PegelStatus& s, Dienste& d, IniDatei& ini) {
+void SpannePruefen(PegelStatus& s, Dienste& d, IniEinstellungen& ini) {
   EinstellWerte& e = s.Einstell;
   e.cbMitCursor = false;
   e.cbGanzerTag = true;
-  const std::int64_t intervall = std::max<std::int32_t>(1, s.DDEIntervall);
+  const std::int64_t intervall = std::max<std::int32_t>(1, s.Takt.DDEIntervall);
   int k = e.coStunden;
   std::int64_t sekunden = Spannensekunden(k, e.spAndere);
   if (sekunden < 0) {
-    d.meldungen.Info("Undefiniertes Intervall !");
+    d.meldungen.Info(text::UndefiniertesIntervall);
     sekunden = 0;
   }
   std::int64_t punkte = sekunden / intervall;
   if (punkte > MaxPuffer) {
-    d.meldungen.Info(Ansi("Benötigte Punktzahl (" + std::to_string(punkte) +
-                          ") > Anzahl darstellbarer Punkte (" + std::to_string(MaxPuffer) + ") !"));
+    d.meldungen.Info(text::ZuVielePunkte(punkte, MaxPuffer));
     do {
       --k;
       if (k < 0) {
@@ -168,9 +232,9 @@ void cbGanzerTagClick(PegelStatus& s, Dienste& d, IniDatei& ini) {
     } while (punkte > MaxPuffer);
     e.spPuffer = k == 0 ? 60 : MaxPuffer;
     e.spPufferAktiv = false;
-    ini.SchreibeGanz("Grafik", "Auswahl", e.coStunden);
-    ini.SchreibeGanz("Grafik", "AndereZeit", e.spAndere);
-    ini.SchreibeGanz("Grafik", "Puffer", e.spPuffer);
+    ini.Schreiben(S::Grafik_Auswahl, e.coStunden);
+    ini.Schreiben(S::Grafik_AndereZeit, e.spAndere);
+    ini.Schreiben(S::Grafik_Puffer, e.spPuffer);
   } else {
     e.spPuffer = k == 0 ? 60 : MaxPuffer;
   }
@@ -179,125 +243,57 @@ void cbGanzerTagClick(PegelStatus& s, Dienste& d, IniDatei& ini) {
 void Initialisierung(PegelStatus& s, Dienste& d) {
   s.KonfigOK = true;
   GruppenDateiLesen(s, d);
-  std::optional<IniDatei> ini;
+  std::optional<IniEinstellungen> ini;
+  ParameterSchreiber w(s);
   try {
-    ini.emplace(s.IniDatei, s.NurLesen);
-    std::int32_t itemcount = ini->LeseGanz("DDE", "Itemcount", 0);
-    const auto v5 = s.ProgDir / "PegelWart_V5.ini";
+    ini.emplace(s.Pfade.IniDatei, s.NurLesen);
+    std::int32_t itemcount = ini->Lesen(S::DDE_Itemcount);
+    const auto v5 = s.Pfade.ProgDir / "PegelWart_V5.ini";
     if (itemcount < 1 && std::filesystem::exists(v5)) {
-      s.IniDatei = v5;
-      ini.emplace(s.IniDatei, s.NurLesen);
-      itemcount = ini->LeseGanz("DDE", "Itemcount", 0);
-      d.log.LogAll("PegelWart_V5.ini wurde gelesen !");
+      s.Pfade.IniDatei = v5;
+      ini.emplace(s.Pfade.IniDatei, s.NurLesen);
+      itemcount = ini->Lesen(S::DDE_Itemcount);
+      d.log.LogAll(text::V5Gelesen);
     }
     // Cut at once: an error before the message below must not leave a count beyond the
     // tables.
-    s.Itemcount = std::min(itemcount, MaxItems);
+    w.ItemcountSetzen(std::min(itemcount, S::DDE_Itemcount.max));
 
-    // Printer.
-    s.DruckerNr = ini->LeseGanz("DDE", "Drucker", -1);
-    s.DruckerName = Ansi(KeinDrucker);
-    if (s.DruckerNr >= 0) {
-      s.DruckerName = ini->LeseText("DDE", "Druckername", Ansi(KeinDrucker));
-      DruckerSetzen(d, s.DruckerNr);
-    }
-    d.log.LogAll("Drucker: " + s.DruckerName + " Nummer = " + std::to_string(s.DruckerNr));
+    DruckerLesen(s, d, *ini);
+    s.Anzeige.Textrand = ini->Lesen(S::PegelWart_Textrand);
+    ini->Schreiben(S::PegelWart_Textrand, s.Anzeige.Textrand);
+    TaktLesen(s, *ini);
+    AnzeigeLesen(s, d, *ini);
 
-    s.Textrand = ini->LeseGanz("PegelWart", "Textrand", 0);
-    ini->SchreibeGanz("PegelWart", "Textrand", s.Textrand);
-
-    // The collector's interval.
-    EinstellWerte& e = s.Einstell;
-    s.DDEIntervallWert = ini->LeseGanz("DDE", "Intervall", 1);
-    const std::int32_t ddeEinheit = ini->LeseGanz("DDE", "Einheit", 0);
-    e.lbEinheit = ddeEinheit == 0 ? "Sekunden" : "Minuten";
-    e.lbInterval = std::to_string(s.DDEIntervallWert);
-    s.DDEIntervall =
-        Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervallWert) * (ddeEinheit == 1 ? 60 : 1),
-                      "[DDE] Intervall");
-    s.DDEIntervallMs =
-        Int32Geprueft(static_cast<std::int64_t>(s.DDEIntervall) * 1000, "[DDE] Intervall");
-    s.DDEEinheit = ddeEinheit;
-
-    // The live display.
-    const std::int32_t grafikIntervall = ini->LeseGanz("Grafik", "Intervall", 10);
-    const std::int32_t grafikEinheit = ini->LeseGanz("Grafik", "Einheit", 0);
-    // A buffer beyond what the dialog offers would only exhaust memory.
-    const std::int32_t puffer = std::clamp(ini->LeseGanz("Grafik", "Puffer", 60), 1, MaxPuffer);
-    // Once allocated, the ring keeps its length for the run (a new one takes effect at the
-    // next start); a changed Puffer would make the ring wrap beyond its rows.
-    if (!s.PufferAngelegt()) s.Puffer = puffer;
-    const std::int32_t auswahl = ini->LeseGanz("Grafik", "Auswahl", 1);
-    e.coStunden = (auswahl >= 0 && auswahl < SpannenAnzahl) ? auswahl : -1;
-    e.spAndere = std::clamp(ini->LeseGanz("Grafik", "AndereZeit", 5), 2, 60);
-    e.cbMitCursor = false;
-    if (!e.cbGanzerTag) cbGanzerTagClick(s, d, *ini);  // the box changes at the first run only
-    e.cbAutoStart = ini->LeseBool("Grafik", "AutoStart", true);
-    s.FehlerLog = ini->LeseBool("Grafik", "FehlerLog", false);
-    s.AlteDaten = ini->LeseBool("Grafik", "AlteDaten", true);
-    ini->SchreibeBool("Grafik", "AlteDaten", s.AlteDaten);
-    s.AutoStartAktiv = e.cbAutoStart;
-
-    e.spPuffer = puffer;
-    if (s.DDEEinheit != 0 && s.DDEEinheit != 1) s.DDEEinheit = 0;
-
-    e.coIntervall = (grafikEinheit == 0 || grafikEinheit == 1) ? grafikEinheit : -1;
-    e.spIntervall = std::clamp(grafikIntervall, 1, 59);
-    s.GrafikIntervall = e.spIntervall;
-    s.GrafikIntervallEinheit = grafikEinheit;
-    s.TimerSampleMs = e.coIntervall == 0   ? e.spIntervall * 1000
-                      : e.coIntervall == 1 ? e.spIntervall * 60000
-                                           : 1000;
-
-    if (itemcount > MaxItems) {
-      d.meldungen.Info("Sie haben mehr als " + std::to_string(MaxItems) + " DDE-Items definiert !");
-    }
+    if (itemcount > MaxItems) d.meldungen.Info(text::ZuVieleItems(MaxItems));
     // The ring's rows are allocated once; parameters beyond them would reach no row, so
     // they wait for the next start.
-    if (s.PufferAngelegt() && s.Itemcount > s.PufferZeilen()) {
-      d.log.LogAll("DDE-Itemcount " + std::to_string(s.Itemcount) + " > " +
-                   std::to_string(s.PufferZeilen()) + Ansi(" angelegte Parameter: Parameter ") +
-                   std::to_string(s.PufferZeilen() + 1) + " bis " + std::to_string(s.Itemcount) +
-                   " erst nach einem Neustart.");
-      s.Itemcount = s.PufferZeilen();
+    if (s.Ring.Angelegt() && s.Par().Itemcount() > s.Ring.Zeilen()) {
+      d.log.LogAll(text::ItemsNachNeustart(s.Par().Itemcount(), s.Ring.Zeilen()));
+      w.ItemcountSetzen(s.Ring.Zeilen());
     }
-    e.lbItems = std::to_string(s.Itemcount);
+    s.Einstell.lbItems = std::to_string(s.Par().Itemcount());
 
-    if (s.Itemcount < 1) {
+    if (s.Par().Itemcount() < 1) {
       OhneItems(s, d);
     } else {
-      s.AnzAnalog = 0;
-      s.AnzDigital = 0;
-      s.ItemListe.clear();
-      for (int n = 1; n <= s.Itemcount; ++n) {
-        const std::string key = "Item" + std::to_string(n);
-        s.Items.at(static_cast<std::size_t>(n)) = ini->LeseText("Items", key, "0");
-        const std::string name = ini->LeseText("Itemnames", key, "");
-        s.Itemnames.at(static_cast<std::size_t>(n)) = name;
-        if (name.empty()) {
-          d.meldungen.Info("DDE-Item Nr." + std::to_string(n) + " fehlt !");
-          s.KonfigOK = false;
-          break;
-        }
-        s.ItemListe.push_back(name);
-        ParameterLesen(s, d, *ini, n);
-      }
+      ParameterListeLesen(s, d, *ini);
     }
   } catch (const std::exception& e) {
     // A configuration that could not be read to its end is not valid: parameters after the
     // failing one would run half-loaded (no type, limits 0..0). The log says what to mend.
-    d.log.LogAll(std::string("Fehler beim Lesen der .INI-Datei: ") + e.what());
-    d.meldungen.Info("Fehler beim Lesen der .INI-Datei !");
+    d.log.LogAll(text::IniFehlerGrund.Ansi() + e.what());
+    d.meldungen.Info(text::IniFehler);
     s.KonfigOK = false;
   }
   if (ini && !ini->Speichern()) {
-    d.log.LogAll("INI-Datei " + s.IniDatei.filename().string() +
-                 " konnte nicht geschrieben werden !");
+    d.log.LogAll(text::IniNichtGeschrieben(s.Pfade.IniDatei.filename().string()));
   }
 }
 
 bool ItemsAusPGH(PegelStatus& s, const std::filesystem::path& datei) {
-  s.ItemListe.clear();
+  ParameterSchreiber w(s);
+  w.ItemListe().clear();
   std::ifstream f(datei, std::ios::binary);
   if (!f) return false;
   // One line without its line break; false at the end of the file.
@@ -310,60 +306,62 @@ bool ItemsAusPGH(PegelStatus& s, const std::filesystem::path& datei) {
   if (!zeile(z)) return false;
   const std::int32_t n = GanzzahlLesen(z).value_or(0);
   if (n < 1 || n > MaxItems) {
-    s.Itemcount = 0;
+    w.ItemcountSetzen(0);
     return false;
   }
-  s.Itemcount = n;
+  w.ItemcountSetzen(n);
   for (int i = 1; i <= n; ++i) {
     if (!zeile(z)) return false;
-    s.Items.at(static_cast<std::size_t>(i)) = z;
-    s.ItemDefs.at(static_cast<std::size_t>(i)).Item = Gekuerzt(z, ItemLaenge);
+    w.at(i).Item = Gekuerzt(z, ItemLaenge);
   }
   const int ueberspringen = 1 + 1 + 1 + 2 * n + 1;  // blank, interval, blank, 2N, blank
   for (int i = 0; i < ueberspringen; ++i) {
     if (!zeile(z)) return false;
   }
   for (int i = 1; i <= n; ++i) {
-    const auto k = static_cast<std::size_t>(i);
     std::string name, typ, ref, einheit;
     if (!zeile(name) || !zeile(typ) || !zeile(ref) || !zeile(einheit)) return false;
     const auto t = GanzzahlAmAnfang(typ);
     const auto r = GanzzahlAmAnfang(ref);
     if (!t || !r) return false;
-    s.Itemnames.at(k) = name;
-    ItemDef& def = s.ItemDefs.at(k);
-    def.Itemname = Gekuerzt(name, ItemLaenge);
-    s.Grafiktyp.at(k) = *t;
-    def.Grafiktyp = *t;
-    s.GrafikRef.at(k) = *r;
-    def.GrafikRef = *r;
-    def.Einheit = Gekuerzt(einheit, EinheitLaenge);
-    s.ItemListe.push_back(name);
+    Parameter& p = w.at(i);
+    p.Itemname = name;
+    p.Typ = GrafiktypAus(*t);
+    p.GrafikRef = *r;
+    p.Einheit = Gekuerzt(einheit, EinheitLaenge);
+    w.ItemListe().push_back(name);
   }
   return true;
 }
 
+void EinheitenLesen(PegelStatus& s, int anzahl) {
+  try {
+    const IniEinstellungen ini(s.Pfade.IniDatei, true);
+    ParameterSchreiber w(s);
+    for (int n = 1; n <= anzahl && n <= s.Par().Itemcount(); ++n) EinheitenLesen(w.at(n), ini, n);
+  } catch (const std::exception&) {
+    // Only memory can fail here (a file that cannot be read reads as empty); the values
+    // the loader read stay, and the hand-over goes on with them.
+  }
+}
+
 bool FormateLesen(PegelStatus& s, Dienste& d) {
   try {
-    const IniDatei ini(s.IniDatei, true);
-    const auto byteWert = [&ini](const char* key, std::int32_t vorgabe) {
-      const std::int32_t v = ini.LeseGanz("Formate", key, vorgabe);
-      return static_cast<std::uint8_t>(v >= 0 && v <= 255 ? v : vorgabe);
-    };
-    s.PR = byteWert("PR", 12);
-    s.NK = byteWert("NK", 3);
-  } catch (...) {
-    d.meldungen.Info("Main : Fehler beim Lesen der .INI-Datei !");
+    const IniEinstellungen ini(s.Pfade.IniDatei, true);
+    s.Formate.PR = static_cast<std::uint8_t>(ini.Lesen(S::Formate_PR));
+    s.Formate.NK = static_cast<std::uint8_t>(ini.Lesen(S::Formate_NK));
+  } catch (const std::exception&) {
+    d.meldungen.Info(text::MainIniFehler);
     return false;
   }
   return true;
 }
 
 void DruckformatLesen(PegelStatus& s) {
-  const IniDatei ini(s.IniDatei, true);
-  s.Querformat = ini.LeseBool("PegelWart", "Querformat", true);
-  s.Druckbreite = ini.LeseGanz("PegelWart", "Druckbreite", 284);
-  s.Druckhoehe = ini.LeseGanz("PegelWart", "Druckhoehe", 199);
+  const IniEinstellungen ini(s.Pfade.IniDatei, true);
+  s.Druck.Querformat = ini.Lesen(S::PegelWart_Querformat);
+  s.Druck.Druckbreite = ini.Lesen(S::PegelWart_Druckbreite);
+  s.Druck.Druckhoehe = ini.Lesen(S::PegelWart_Druckhoehe);
 }
 
 void ErstesZeigen(PegelStatus& s, Dienste& d) {
@@ -372,17 +370,39 @@ void ErstesZeigen(PegelStatus& s, Dienste& d) {
   DruckformatLesen(s);
   bool gesetzt = false;
   try {
-    gesetzt = d.drucker.Ausrichtung(s.Querformat);
-  } catch (...) {
-    gesetzt = false;
+    gesetzt = d.drucker.Ausrichtung(s.Druck.Querformat);
+  } catch (const std::exception&) {
+    gesetzt = false;  // as a printer that cannot be addressed: the message below says so
   }
   if (!gesetzt) {
-    if (s.AutoStartAktiv) {
-      d.log.LogAll("Bitte installieren Sie einen Drucker !");
+    if (s.Anzeige.AutoStartAktiv) {
+      d.log.LogAll(text::DruckerInstallieren);
     } else {
-      d.meldungen.Info("Bitte installieren Sie einen Drucker !");
+      d.meldungen.Info(text::DruckerInstallieren);
     }
   }
+}
+
+bool ParameterAnzeigeSpeichern(PegelStatus& s, int p, const ParameterAnzeige& a) {
+  if (p < 1 || p > s.Par().Itemcount()) return false;
+  Parameter& par = ParameterSchreiber(s).at(p);
+  par.UpWarn = a.UpWarn;
+  par.LoWarn = a.LoWarn;
+  par.MinSkal = a.MinSkal;
+  par.MaxSkal = a.MaxSkal;
+  par.GrafikRef = a.GrafikRef;
+  par.ColorWarn = a.ColorWarn;
+  par.ColorNorm = a.ColorNorm;
+  s.Auswahl.Grafikanzeige.at(static_cast<std::size_t>(p)) = true;
+  IniEinstellungen ini(s.Pfade.IniDatei, s.NurLesen);
+  ini.Schreiben(S::UpWarn, a.UpWarnText, p);
+  ini.Schreiben(S::LoWarn, a.LoWarnText, p);
+  ini.Schreiben(S::Skala_MinSkal, a.MinSkalText, p);
+  ini.Schreiben(S::Skala_MaxSkal, a.MaxSkalText, p);
+  ini.Schreiben(S::GrafikRef, a.GrafikRef, p);
+  ini.Schreiben(S::ColorWarn, a.ColorWarn, p);
+  ini.Schreiben(S::ColorNorm, a.ColorNorm, p);
+  return ini.Speichern();
 }
 
 }  // namespace pegel

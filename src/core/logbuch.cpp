@@ -24,7 +24,7 @@ void Logbuch::LogAll(const std::string& meldung) {
   }
   if (!status_.NurLesen) {
     try {
-      std::ofstream f(status_.ProgDir / LogDateiName, std::ios::binary | std::ios::app);
+      std::ofstream f(status_.Pfade.ProgDir / LogDateiName, std::ios::binary | std::ios::app);
       if (f) f << DateiZeile(t, meldung) << "\r\n";
     } catch (...) {
       // The message is then missing from the file; the memo still gets it.
@@ -39,7 +39,7 @@ void Logbuch::LogAll(const std::string& meldung) {
 }
 
 void Logbuch::LogFehler(const std::string& meldung) {
-  if (status_.FehlerLog) LogAll(meldung);
+  if (status_.Anzeige.FehlerLog) LogAll(meldung);
 }
 
 }  // namespace pegel

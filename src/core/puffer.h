@@ -1,4 +1,5 @@
-// The ring buffer's allocation and the reset of the day statistics.
+// The ring buffer's allocation when the main window is first shown, and the reset of the day
+// statistics.
 #pragma once
 
 #include <cstdint>
@@ -9,27 +10,19 @@
 
 namespace pegel {
 
-// 1 <= n <= MaxItems: the buffer becomes n empty rows and n - 1 is returned.
-// Any other n: -1, the buffer is unchanged. Never throws.
-std::int32_t PufferAnlegen(std::int32_t n, WertSpeicher& puffer);
-
-// Sets row `zeile` to `laenge` slots, all NoValue (also slots that existed before), and
-// returns laenge; -1 for a row outside the buffer, a negative length or any error.
-std::int32_t SpalteAnlegen(std::int32_t zeile, std::int32_t laenge, WertSpeicher& puffer);
-
-// Releases every row, then the row array. Returns 0.
-std::int32_t PufferFreigeben(WertSpeicher& puffer);
-
-// Anzahl := 0, Minimum := 99999, Maximum := -99999 and every slot 0..Puffer-1 of row n-1
-// := NoValue. Mittelwert is left alone. A row that cannot be written is logged with
-// `meldung` (LogAll) and the function returns false.
-bool StatistikZuruecksetzen(PegelStatus& s, std::int32_t n, Logbuch& log,
-                            const std::string& meldung);
+// Anzahl := 0, Minimum := 99999, Maximum := -99999 of parameter n's day statistics and every
+// slot of its ring row := NoValue. Mittelwert is left alone. A row that cannot be written is
+// logged with `meldung` (LogAll) and the function returns false.
+bool StatistikZuruecksetzen(PegelStatus& s, std::int32_t n, Log& log, const std::string& meldung);
 
 // The allocation when the main window is first shown with a valid configuration:
 // Itemcount rows, Puffer time slots, Puffer slots per row, every parameter reset and
 // AktMax := -1. Shows "DDE-Speicher(1) kann nicht initialisiert werden !" or
 // "DDE-Speicher (Item={n}) kann nicht initialisiert werden !" and goes on.
 void PufferEinrichten(PegelStatus& s, Dienste& d);
+
+// The reset of every parameter's statistics and ring row (StatistikZuruecksetzen with
+// `meldung`); with `aktMax` also AktMax := -1. A failing parameter does not stop the others.
+void AlleZuruecksetzen(PegelStatus& s, Log& log, const std::string& meldung, bool aktMax);
 
 }  // namespace pegel

@@ -2,26 +2,20 @@
 
 namespace pegel {
 
-PegelStatus::PegelStatus() { AktMax.fill(AktMaxStart); }
-
 void PegelStatus::PfadeSetzen(const std::filesystem::path& progDir) {
-  ProgDir = progDir;
-  GruppenDatei = ProgDir / "PEGELWART.GRP";
-  IniDatei = ProgDir / "PEGELDDE.INI";
-  AktDatDatei = ProgDir / "AKTDAT.PGV";
+  Pfade.ProgDir = progDir;
+  Pfade.GruppenDatei = progDir / "PEGELWART.GRP";
+  Pfade.IniDatei = progDir / "PEGELDDE.INI";
+  Pfade.AktDatDatei = progDir / "AKTDAT.PGV";
 }
 
 void PegelStatus::ProgrammStart(TDateTime jetzt) {
-  Lesen_Fertig = true;
-  PufferZeiger = 4;
-  TabellenZeile = 4;
-  TagWechsel = false;
-  Heute = jetzt;
-  PrintDate = jetzt - 1;
-}
-
-std::string Gekuerzt(const std::string& text, std::size_t laenge) {
-  return text.size() > laenge ? text.substr(0, laenge) : text;
+  Abfrage.Lesen_Fertig = true;
+  Ring.Leeren();
+  Abfrage.TabellenZeile = 4;
+  Abfrage.TagWechsel = false;
+  Abfrage.Heute = jetzt;
+  Abfrage.PrintDate = jetzt - 1;
 }
 
 }  // namespace pegel

@@ -178,17 +178,17 @@ bool ReadHeaderF(PegelStatus& s, const std::filesystem::path& datei) {
     if (!f.Offen()) return false;
     const auto erste = f.Zeile();
     const std::int32_t n = erste ? GanzzahlLesen(*erste).value_or(0) : 0;
-    s.TagKopf.Itemcount = n;
+    s.Tage.TagKopf.Itemcount = n;
     // Checked before skipping, so that a count of 10^9 does not read the file 10^9 times.
     if (n < 1 || n > MaxItems) return false;
     if (!f.Ueberspringen(n + 1)) return false;
     const auto intervall = f.Zeile();
     if (!intervall) return false;
-    s.Messintervall = GanzzahlLesen(*intervall).value_or(0);
-    IntervallAnzeigeSetzen(s.TagKopf, s.Messintervall);
+    s.Tage.Messintervall = GanzzahlLesen(*intervall).value_or(0);
+    IntervallAnzeigeSetzen(s.Tage.TagKopf, s.Tage.Messintervall);
     if (!f.Ueberspringen(1 + 2 * static_cast<std::int64_t>(n) + 1)) return false;
     for (int i = 1; i <= n; ++i) {
-      auto& par = s.TagKopf.Par.at(static_cast<std::size_t>(i));
+      auto& par = s.Tage.TagKopf.Par.at(static_cast<std::size_t>(i));
       const auto name = f.Zeile();
       const auto typ = f.Zeile();
       const auto ref = f.Zeile();
@@ -198,7 +198,7 @@ bool ReadHeaderF(PegelStatus& s, const std::filesystem::path& datei) {
       const auto refZahl = GanzzahlAmAnfang(*ref);
       if (!typZahl || !refZahl) return false;
       par.Name = *name;
-      par.Grafiktyp = *typZahl;
+      par.Typ = GrafiktypAus(*typZahl);
       par.GrafikRef = *refZahl;
       par.Einheit = *einheit;
     }
@@ -274,13 +274,13 @@ std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path
   // A file that shrank between the passes holds fewer lines than counted; the rows read
   // are what the caller gets.
   const std::size_t gelesen = grid.Zeilen();
-  s.Spaltenzahl = gelesen == 0 ? -1 : static_cast<std::int32_t>(grid.Felder(gelesen - 1)) - 2;
-  if (s.Spaltenzahl != s.TagKopf.Itemcount) {
-    log.LogAll("ReadDataF : Parameterzahl im Header (" + GanzText(s.TagKopf.Itemcount) +
-               ") <> Spaltenzahl der Messdatei (" + GanzText(s.Spaltenzahl) + ")");
+  s.Tage.Spaltenzahl = gelesen == 0 ? -1 : static_cast<std::int32_t>(grid.Felder(gelesen - 1)) - 2;
+  if (s.Tage.Spaltenzahl != s.Tage.TagKopf.Itemcount) {
+    log.LogAll("ReadDataF : Parameterzahl im Header (" + GanzText(s.Tage.TagKopf.Itemcount) +
+               ") <> Spaltenzahl der Messdatei (" + GanzText(s.Tage.Spaltenzahl) + ")");
   }
-  s.TagKopf.Itemcount = s.Spaltenzahl;
-  if (s.Spaltenzahl < 1) {
+  s.Tage.TagKopf.Itemcount = s.Tage.Spaltenzahl;
+  if (s.Tage.Spaltenzahl < 1) {
     log.LogAll("ReadDataF : Keine Items. Daten fehlerhaft !");
     return 0;
   }

@@ -27,17 +27,17 @@ void IntervallAnzeigeSetzen(Kopfdaten& kopf, std::int32_t ms);
 // parameters 1..Itemcount (at most MaxItems) from `quelle` into `ziel`.
 void KopfUebernehmen(const Kopfdaten& quelle, Kopfdaten& ziel);
 
-// Reads a header file into s.TagKopf and s.Messintervall. True when the whole header was
+// Reads a header file into s.Tage.TagKopf and s.Tage.Messintervall. True when the whole header was
 // read; false when the file cannot be opened, its count is below 1 or above MaxItems,
 // a type or reference line does not begin with an integer, or the file ends early.
-// Never logs and never throws. After a failure s.TagKopf.Itemcount keeps the count of
+// Never logs and never throws. After a failure s.Tage.TagKopf.Itemcount keeps the count of
 // line 1 and the other fields hold what was read so far.
 bool ReadHeaderF(PegelStatus& s, const std::filesystem::path& datei);
 
 // Reads a data file into `grid`, replacing its contents: one row per line, at most as many
 // lines as a first pass counted (lines appended meanwhile are left for the next read).
 // Returns the number of lines read, or 0 on any failure, which is logged with LogAll.
-// Sets s.Spaltenzahl (fields of the last line minus 2) and s.TagKopf.Itemcount to it.
+// Sets s.Tage.Spaltenzahl (fields of the last line minus 2) and s.Tage.TagKopf.Itemcount to it.
 // After a failure the grid is empty. Never throws.
 std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path& datei,
                        gitter& grid);

@@ -11,7 +11,7 @@ namespace pegel {
 class Tageswechsel {
  public:
   virtual ~Tageswechsel() = default;
-  // Prints the marked groups from the day files of s.PrintDate. Must catch and log its
+  // Prints the marked groups from the day files of s.Abfrage.PrintDate. Must catch and log its
   // own failures; anything it throws is caught and logged by the polling pass.
   virtual void GruppeDrucken(PegelStatus& s, Dienste& d) {
     (void)s;

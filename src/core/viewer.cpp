@@ -1,7 +1,8 @@
 #include "viewer.h"
 
 #include "cp1252.h"
-#include "ini_datei.h"
+#include "ini_schluessel.h"
+#include "meldungstexte.h"
 #include "puffer.h"
 
 namespace pegel {
@@ -18,21 +19,21 @@ void Viewer::Starten() {
   if (!fenster_.Zustand().btStarten) return;
   // A configuration that became valid only after the first show has no ring: it is
   // allocated at the next program start.
-  if (!s_.KonfigOK || !s_.PufferAngelegt()) {
-    if (s_.KonfigOK) d_.log.LogAll("Kein Datenpuffer angelegt: bitte das Programm neu starten.");
-    d_.meldungen.Fehler("Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet.");
+  if (!s_.KonfigOK || !s_.Ring.Angelegt()) {
+    if (s_.KonfigOK) d_.log.LogAll(text::KeinPufferAngelegt);
+    d_.meldungen.Fehler(text::StartVerweigert);
     return;
   }
-  s_.IntervallStunden = static_cast<double>(s_.DDEIntervallMs / 1000) / 3600.0;
-  s_.LetzteZeit.clear();
-  s_.Durchlaeufe = 0;
-  s_.LetzterLauf = 0;
-  s_.Heute = d_.uhr.Jetzt();
-  s_.PrintDate = s_.Heute - 1;
-  tabelle_.SpaltenSetzen(s_.Itemcount + 1);
-  s_.MitCursor = s_.Einstell.cbMitCursor;
-  s_.GanzerTag = s_.Einstell.cbGanzerTag;
-  d_.log.LogAll("Viewer gestartet.");
+  s_.Abfrage.IntervallStunden = static_cast<double>(s_.Takt.DDEIntervallMs / 1000) / 3600.0;
+  s_.Abfrage.LetzteZeit.clear();
+  s_.Abfrage.Durchlaeufe = 0;
+  s_.Abfrage.LetzterLauf = 0;
+  s_.Abfrage.Heute = d_.uhr.Jetzt();
+  s_.Abfrage.PrintDate = s_.Abfrage.Heute - 1;
+  tabelle_.SpaltenSetzen(s_.Par().Itemcount() + 1);
+  s_.Anzeige.MitCursor = s_.Einstell.cbMitCursor;
+  s_.Anzeige.GanzerTag = s_.Einstell.cbGanzerTag;
+  d_.log.LogAll(text::ViewerGestartet);
   fenster_.Setzen(&FensterZustand::btStarten, false);
   fenster_.Setzen(&FensterZustand::btBeenden, false);
   fenster_.Setzen(&FensterZustand::btStoppen, true);
@@ -40,10 +41,10 @@ void Viewer::Starten() {
   fenster_.Setzen(&FensterZustand::menuGrafik, false);
   erfassung_.ZeilenZuruecksetzen();
   erfassung_.ViewerLaeuft(true);
-  if (s_.AlteDaten) {
+  if (s_.Anzeige.AlteDaten) {
     erfassung_.AlteTagesdatenLesen();
   } else {
-    d_.log.LogAll("PEGELDDE.INI > [Grafik] AlteDaten=0, alte Daten nicht gelesen.");
+    d_.log.LogAll(text::OhneAlteDaten);
   }
   fenster_.Setzen(&FensterZustand::TimerSample, true);
   erfassung_.TimerSampleTimer();
@@ -52,27 +53,30 @@ void Viewer::Starten() {
 
 void Viewer::Stoppen() {
   if (!fenster_.Zustand().btStoppen) return;
-  if (d_.meldungen.Frage("Datenanzeige weiter arbeiten lassen ?")) return;
-  d_.meldungen.Warnung("Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !");
+  if (d_.meldungen.Frage(text::WeiterArbeiten)) return;
+  d_.meldungen.Warnung(text::KeinAusdruck);
   fenster_.Setzen(&FensterZustand::btStarten, true);
   fenster_.Setzen(&FensterZustand::btBeenden, true);
   fenster_.Setzen(&FensterZustand::btStoppen, false);
-  d_.log.LogAll("Viewer gestoppt.");
+  d_.log.LogAll(text::ViewerGestoppt);
   fenster_.Setzen(&FensterZustand::lbAus, true);
   erfassung_.ViewerLaeuft(false);
   fenster_.Setzen(&FensterZustand::TimerSample, false);
   fenster_.Setzen(&FensterZustand::menuGrafik, true);
-  s_.AlteDaten = IniDatei(s_.IniDatei, true).LeseBool("Grafik", "AlteDaten", false);
+  // The key's one default (1) holds here too; the loader writes the key back at every run,
+  // so only a key deleted while the viewer runs would see it.
+  s_.Anzeige.AlteDaten =
+      IniEinstellungen(s_.Pfade.IniDatei, true).Lesen(Schluessel::Grafik_AlteDaten);
 }
 
 void Viewer::AutoStart() {
-  if (!s_.AutoStartAktiv) return;
+  if (!s_.Anzeige.AutoStartAktiv) return;
   Starten();
   fenster_.Setzen(&FensterZustand::TimerStart, true);
 }
 
 bool Viewer::EchtdatenZeigen() {
-  if (s_.PufferZeiger < 5) {
+  if (s_.Ring.Leer()) {
     fenster_.Setzen(&FensterZustand::lbAnzeige, true);
     fenster_.Setzen(&FensterZustand::btEchtdatenZeigen, false);
     return false;
@@ -83,18 +87,17 @@ bool Viewer::EchtdatenZeigen() {
 }
 
 void Viewer::StatistikInitialisieren() {
-  for (std::int32_t n = 1; n <= s_.Itemcount && n <= MaxItems; ++n) {
-    StatistikZuruecksetzen(s_, n, d_.log, "Fehler bei der Puffer-Initialisierung !");
-    s_.AktMax.at(static_cast<std::size_t>(n)) = AktMaxStart;
-  }
+  AlleZuruecksetzen(s_, d_.log, text::PufferResetMenue, true);
 }
 
 void Viewer::DruckMitternacht() {
-  s_.PrintDate = d_.uhr.Jetzt();
+  s_.Abfrage.PrintDate = d_.uhr.Jetzt();
   try {
     tageswechsel_.GruppeDrucken(s_, d_);
-  } catch (...) {
-    d_.log.LogAll("Fo_Main : Fehler beim Tagesdruck");
+  } catch (const std::exception& e) {
+    // The print logs its own failures; whatever escapes it must not reach the menu handler.
+    d_.log.LogAll(text::TagesdruckFehler);
+    d_.log.LogFehler(e.what());
   }
 }
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "gitter.h"
-#include "state.h"
+#include "tageskopf.h"
 
 namespace pegel {
 

@@ -47,7 +47,8 @@ class Echtdaten {
   std::int32_t LetzterZeiger = 2;
 
  private:
-  void EinheitenLesen(const std::vector<bool>& auswahl);
+  // The list's selection into Grafikanzeige, and the units of the listed parameters.
+  void AuswahlUebernehmen(const std::vector<bool>& auswahl);
   PegelStatus& s_;
   Dienste& d_;
   LiveGrafik& grafik_;

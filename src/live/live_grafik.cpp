@@ -4,10 +4,10 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "cp1252.h"
 #include "geometrie.h"
 #include "gruppen_datei.h"
-#include "ini_datei.h"
+#include "live_texte.h"
+#include "spannen.h"
 #include "statistik.h"
 #include "text_format.h"
 #include "zeitachse.h"
@@ -44,16 +44,16 @@ int LiveGrafik::InitGraf(int n, int cursor) {
     ++speicherStand_;
     seite.Grafikspeicher.assign(static_cast<std::size_t>(n), {});
     seite.Anzahl = n;
-  } catch (...) {
-    d_.log.LogAll("Echtzeitgrafik : Fehler bei Grafikspeicher-Init.");
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::GrafikspeicherInit);
     return -1;
   }
   return n - 1;
 }
 
-int LiveGrafik::InitFeld(int k, int typ, int hoechster, const std::vector<double>& werte,
+int LiveGrafik::InitFeld(int k, Grafiktyp typ, int hoechster, const std::vector<double>& werte,
                          int skalierung) {
-  if ((typ != 1 && typ != 2) || k < 0 || k >= seite.Anzahl ||
+  if (!Zeichenbar(typ) || k < 0 || k >= seite.Anzahl ||
       static_cast<std::size_t>(k) >= seite.Grafikspeicher.size() || hoechster < 0) {
     return -1;
   }
@@ -64,8 +64,8 @@ int LiveGrafik::InitFeld(int k, int typ, int hoechster, const std::vector<double
     seite.Grafikspeicher[static_cast<std::size_t>(k)].assign(
         static_cast<std::size_t>(hoechster) + 1, NoValue);
     return IntervallChecken(k, werte);
-  } catch (...) {
-    d_.log.LogAll("Echtzeitgrafik : Fehler bei Grafikspeicher-Init.(2)");
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::GrafikspeicherInit2);
     return -1;
   }
 }
@@ -80,8 +80,8 @@ int LiveGrafik::RefreshGraf(int k, const std::vector<double>& werte, int hoechst
       return -1;
     }
     return IntervallChecken(k, werte);
-  } catch (...) {
-    d_.log.LogAll("Fo_Tagesgrafik : Fehler bei Grafikspeicher-Refresh(2)");
+  } catch (const std::exception&) {
+    d_.log.LogAll(text::GrafikspeicherRefresh);
     return -1;
   }
 }
@@ -92,18 +92,16 @@ int LiveGrafik::IntervallChecken(int i, const std::vector<double>& werte) {
     const int n = static_cast<int>(chart.size()) - 1;
     if (n < 0) return -1;
     double w = 0;
-    if (s_.GanzerTag) {
-      const TDateTime t = s_.ZeitPuffer.at(static_cast<std::size_t>(seite.Schreibposition));
+    if (s_.Anzeige.GanzerTag) {
+      const TDateTime t = s_.Ring.Zeit(seite.Schreibposition);
       const double schritt = seite.LabelMinuten / 1440.0;
       if (t < seite.FestAnfang) {
-        d_.log.LogFehler("IntervallChecken : Tageswechsel : " + ZeitText(t) + " < " +
-                         ZeitText(seite.FestAnfang));
+        d_.log.LogFehler(text::Tageswechsel(ZeitText(t), ZeitText(seite.FestAnfang)));
         seite.FestAnfang = 0;
         seite.FestEnd = schritt;
         Neuaufbau = true;
-        InitTimeSkale(seite, s_.Puffer);
-        d_.log.LogFehler("IntervallChecken : Skala neu : " + ZeitText(seite.FestAnfang) + ".." +
-                         ZeitText(seite.FestEnd));
+        InitTimeSkale(seite, s_.Ring.Laenge());
+        d_.log.LogFehler(text::SkalaNeu(ZeitText(seite.FestAnfang), ZeitText(seite.FestEnd)));
       }
       if (t > seite.FestEnd) {
         while (t > seite.FestEnd) {
@@ -111,22 +109,23 @@ int LiveGrafik::IntervallChecken(int i, const std::vector<double>& werte) {
           seite.FestEnd += schritt;
           // Without a positive step the window would never reach the sample.
           if (seite.FestEnd == 0 || !(schritt > 0)) {
-            d_.log.LogAll("Fo_Tagesgrafik IntervallChecken : FestEnd=0");
+            d_.log.LogAll(text::FestEndNull);
             break;
           }
         }
         Neuaufbau = true;
-        InitTimeSkale(seite, s_.Puffer);
-        d_.log.LogFehler("IntervallChecken : Skala neu : " + ZeitText(seite.FestAnfang) + ".." +
-                         ZeitText(seite.FestEnd));
+        InitTimeSkale(seite, s_.Ring.Laenge());
+        d_.log.LogFehler(text::SkalaNeu(ZeitText(seite.FestAnfang), ZeitText(seite.FestEnd)));
       }
-      w = (Spanne * 60.0 / static_cast<double>(s_.Puffer)) / 1440.0;
+      w = (Spanne * 60.0 / static_cast<double>(s_.Ring.Laenge())) / 1440.0;
       std::fill(chart.begin(), chart.end(), NoValue);
     }
     try {
       seite.Anzeige.at(static_cast<std::size_t>(i + 1)).Werttext =
           FestFormat(werte.at(static_cast<std::size_t>(seite.Schreibposition)), 8, 2);
-    } catch (...) {
+    } catch (const std::exception&) {
+      // A cursor outside the values (the ring empty) or a value that cannot be formatted:
+      // the page shows "?" for the current value, as intended.
       seite.Anzeige.at(static_cast<std::size_t>(i + 1)).Werttext = "?";
     }
     Zeitscheibe scheibe(d_);
@@ -135,11 +134,11 @@ int LiveGrafik::IntervallChecken(int i, const std::vector<double>& werte) {
       // Served events may close the window or load a group: `chart` is then gone.
       if (scheibe.Vielleicht() && (Schliesst || stand != speicherStand_)) return -1;
       const auto sj = static_cast<std::size_t>(j);
-      if (!s_.GanzerTag) {
+      if (!s_.Anzeige.GanzerTag) {
         chart.at(sj) = werte.at(sj);
         continue;
       }
-      const TDateTime zeit = s_.ZeitPuffer.at(sj);
+      const TDateTime zeit = s_.Ring.Zeit(j);
       if (zeit < seite.FestAnfang) continue;
       int p = std::max(0, Rund((zeit - seite.FestAnfang) / w));
       if (p == n + 1) p = n;
@@ -148,7 +147,9 @@ int LiveGrafik::IntervallChecken(int i, const std::vector<double>& werte) {
       if (p <= n) chart.at(static_cast<std::size_t>(p)) = v;
     }
     return n;
-  } catch (...) {
+  } catch (const std::exception& e) {
+    // The caller logs the failed copy under its own name; the reason goes with FehlerLog.
+    d_.log.LogFehler(std::string("IntervallChecken : ") + e.what());
     return -1;
   }
 }
@@ -156,7 +157,7 @@ int LiveGrafik::IntervallChecken(int i, const std::vector<double>& werte) {
 void LiveGrafik::StatistikNeu() {
   for (int i = 1; i <= seite.Anzahl; ++i) {
     const auto si = static_cast<std::size_t>(i);
-    if (seite.Streifen.at(si).Typ != 1) continue;
+    if (seite.Streifen.at(si).Typ != Grafiktyp::Analog) continue;
     const auto& werte = seite.Grafikspeicher.at(si - 1);
     Statistik(seite.Grafikstatistik.at(si), werte, static_cast<int>(werte.size()) - 1);
   }
@@ -167,7 +168,7 @@ void LiveGrafik::FinishRefresh(const std::function<void(bool)>& zeichnen) {
   bool neuSkalieren = false;
   for (int i = 1; i <= seite.Anzahl; ++i) {
     const auto si = static_cast<std::size_t>(i);
-    if (seite.Streifen.at(si).Typ == 1) {
+    if (seite.Streifen.at(si).Typ == Grafiktyp::Analog) {
       const auto& werte = seite.Grafikspeicher.at(si - 1);
       Statistik(seite.Grafikstatistik.at(si), werte, static_cast<int>(werte.size()) - 1);
     }
@@ -197,11 +198,11 @@ void LiveGrafik::ReleaseGraf() {
 
 bool LiveGrafik::FormPaint() {
   if (Schliesst) {
-    d_.log.LogAll("Fo_Tagesgrafik: FormPaint : Closing");
+    d_.log.LogAll(text::PaintClosing);
     return false;
   }
-  if (DruckAktiv) d_.log.LogAll("Fo_Tagesgrafik: FormPaint : DruckAktiv");
-  if (Zeichnet) d_.log.LogAll("Fo_Tagesgrafik: FormPaint : Refreshing");
+  if (DruckAktiv) d_.log.LogAll(text::PaintDruckAktiv);
+  if (Zeichnet) d_.log.LogAll(text::PaintRefreshing);
   if (DruckAktiv || Zeichnet) return false;
   StatistikNeu();
   seite.GrafikstatistikVorher = seite.Grafikstatistik;
@@ -210,16 +211,16 @@ bool LiveGrafik::FormPaint() {
 
 bool LiveGrafik::FormResize() {
   if (Schliesst) {
-    d_.log.LogAll("Fo_Tagesgrafik: FormResize : Closing");
-    if (DruckAktiv) d_.log.LogAll("Fo_Tagesgrafik: FormResize : DruckAktiv");
+    d_.log.LogAll(text::ResizeClosing);
+    if (DruckAktiv) d_.log.LogAll(text::ResizeDruckAktiv);
     return false;
   }
   if (DruckAktiv) {
-    d_.log.LogAll("Fo_Tagesgrafik: FormResize : DruckAktiv");
+    d_.log.LogAll(text::ResizeDruckAktiv);
     return false;
   }
   if (Zeichnet) {
-    d_.log.LogAll("Fo_Tagesgrafik: FormResize : Refreshing");
+    d_.log.LogAll(text::ResizeRefreshing);
     return false;
   }
   StatistikNeu();
@@ -228,38 +229,39 @@ bool LiveGrafik::FormResize() {
 }
 
 void LiveGrafik::AnzeigeUebernehmen(int k, int j) {
-  const auto sj = static_cast<std::size_t>(j);
   ChartAnzeige& a = seite.Anzeige.at(static_cast<std::size_t>(k));
-  const ItemGrenzen& w = s_.ItemWerte.at(sj);
-  a.Name = s_.Itemnames.at(sj);
-  a.Einheit = s_.ItemDefs.at(sj).Einheit;
-  a.GrafikSumEinheit = s_.ItemSummen.at(sj).GrafikSumEinheit;
-  a.GrafikSumTeiler = s_.ItemSummen.at(sj).GrafikSumTeiler;
-  a.Kurvenfarbe = w.ColorNorm;
-  a.Warnfarbe = w.ColorWarn;
-  a.UpWarn = w.UpWarn;
-  a.LoWarn = w.LoWarn;
-  a.MinSkal = w.MinSkal;
-  a.MaxSkal = w.MaxSkal;
-  for (std::size_t f = 1; f <= 8; ++f) a.Statistiktexte.at(f) = s_.AktDaten.at(sj).at(f);
+  const Parameter& p = s_.Par().at(j);
+  a.Name = p.Itemname;
+  a.Einheit = p.Einheit;
+  a.GrafikSumEinheit = p.GrafikSumEinheit;
+  a.GrafikSumTeiler = p.GrafikSumTeiler;
+  a.Kurvenfarbe = p.ColorNorm;
+  a.Warnfarbe = p.ColorWarn;
+  a.UpWarn = p.UpWarn;
+  a.LoWarn = p.LoWarn;
+  a.MinSkal = p.MinSkal;
+  a.MaxSkal = p.MaxSkal;
+  const auto& texte = s_.Sammler.AktDaten.at(static_cast<std::size_t>(j));
+  for (std::size_t f = 1; f <= 8; ++f) a.Statistiktexte.at(f) = texte.at(f);
 }
 
 bool LiveGrafik::ParameterUebernehmen(const std::string& uebergabeFehler) {
   int k = 0;
-  for (int j = 1; j <= s_.Itemcount && j <= MaxItems; ++j) {
-    const auto sj = static_cast<std::size_t>(j);
-    if (!s_.Grafikanzeige.at(sj)) continue;
+  for (int j = 1; j <= s_.Par().Itemcount() && j <= MaxItems; ++j) {
+    if (!s_.Auswahl.Grafikanzeige.at(static_cast<std::size_t>(j))) continue;
     d_.ereignisse.Verarbeiten();
     ++k;
     try {
       if (k <= MaxGrafiken) AnzeigeUebernehmen(k, j);
-    } catch (...) {
+    } catch (const std::exception&) {
+      // The group load passes no text: its charts go on without the display data.
       if (!uebergabeFehler.empty()) d_.log.LogAll(uebergabeFehler);
     }
-    if (sj > s_.WertPuffer.size()) return false;
-    const auto& zeile = s_.WertPuffer[sj - 1];
-    if (InitFeld(k - 1, s_.Grafiktyp.at(sj), static_cast<int>(zeile.size()) - 1, zeile,
-                 s_.GrafikRef.at(sj)) != s_.Puffer - 1) {
+    if (j > s_.Ring.Zeilen()) return false;
+    const auto& zeile = s_.Ring.Zeile(j);
+    const Parameter& p = s_.Par().at(j);
+    if (InitFeld(k - 1, p.Typ, static_cast<int>(zeile.size()) - 1, zeile, p.GrafikRef) !=
+        s_.Ring.Laenge() - 1) {
       return false;
     }
   }
@@ -269,23 +271,23 @@ bool LiveGrafik::ParameterUebernehmen(const std::string& uebergabeFehler) {
 bool LiveGrafik::Grafik_Laden(int g, const std::function<void()>& zeichnen) {
   LiveGrafikAktiv = false;
   if (g < 1 || g > MaxGruppen) {
-    d_.meldungen.Info("Fehler bei der Grafik-Initialisierung !");
+    d_.meldungen.Info(text::GrafikInitFehler);
     Ladefehler = true;
     return false;
   }
-  const TGruppe& gruppe = s_.GruppenTabelle.at(static_cast<std::size_t>(g));
-  s_.Grafikanzeige.fill(false);
+  const TGruppe& gruppe = s_.Gruppen.GruppenTabelle.at(static_cast<std::size_t>(g));
+  s_.Auswahl.Grafikanzeige.fill(false);
   for (std::int32_t p : GruppenMitglieder(gruppe)) {
     // A member number beyond the table names no parameter.
-    if (p <= MaxItems) s_.Grafikanzeige.at(static_cast<std::size_t>(p)) = true;
+    if (p <= MaxItems) s_.Auswahl.Grafikanzeige.at(static_cast<std::size_t>(p)) = true;
   }
   ReleaseGraf();
   if (InitGraf(gruppe.Mitgliederzahl, 0) < 0) {
-    d_.meldungen.Info("Fehler bei der Grafik-Initialisierung !");
+    d_.meldungen.Info(text::GrafikInitFehler);
     Ladefehler = true;
     return false;
   }
-  if (s_.Itemcount < 1) {
+  if (s_.Par().Itemcount() < 1) {
     zeichnen();
     LiveGrafikAktiv = true;
     return true;
@@ -298,68 +300,29 @@ bool LiveGrafik::Grafik_Laden(int g, const std::function<void()>& zeichnen) {
 }
 
 bool LiveGrafik::Zeitfenster(int k, int spAndere, TDateTime jetzt) {
-  const ZeitTeile z = ZeitZerlegen(jetzt);
-  const TDateTime hm = ZeitKodieren(z.stunde, z.minute, 0);
-  double spanne = 0;
-  TDateTime anfang = 0;
-  switch (k) {
-    case 0:
-      spanne = 1.0 / 60.0;
-      anfang = hm;
-      break;
-    case 1:
-      spanne = 0.2;
-      anfang = hm;
-      break;
-    case 2:
-      spanne = 0.5;
-      anfang = hm;
-      break;
-    case 3:
-    case 4:
-    case 5: {
-      const int stunden = k == 3 ? 1 : (k == 4 ? 2 : 6);
-      spanne = stunden;
-      int s = z.stunde;
-      if (z.stunde + stunden > 24) s = 24 - stunden;
-      anfang = ZeitKodieren(s, 0, 0);
-      d_.log.LogFehler("Anzeige von " + std::to_string(s) + " bis " +
-                       std::to_string(z.stunde + stunden));
-      break;
-    }
-    case 6:
-      spanne = 12;
-      anfang = ZeitKodieren(z.stunde >= 12 ? 12 : 0, 0, 0);
-      break;
-    case 7:
-      spanne = 24;
-      anfang = 0;
-      break;
-    case 8:
-      spanne = spAndere / 60.0;
-      anfang = hm;
-      break;
-    default:
-      d_.meldungen.Info(Ansi("Ungültiges Zeitintervall !"));
-      return false;
+  const auto f = SpannenFenster(k, spAndere, jetzt);
+  if (!f) {
+    d_.meldungen.Info(text::UngueltigesZeitintervall);
+    return false;
   }
-  Spanne = spanne;
-  seite.LabelMinuten = spanne * 60.0 / 12.0;
-  seite.FestAnfang = anfang;
-  s_.Heute = jetzt;
-  s_.PrintDate = s_.Heute - 1;
+  if (f->Stunden) d_.log.LogFehler(text::AnzeigeVonBis(f->Stunden->first, f->Stunden->second));
+  Spanne = f->Spanne;
+  seite.LabelMinuten = f->LabelMinuten;
+  seite.FestAnfang = f->FestAnfang;
+  s_.Abfrage.Heute = jetzt;
+  s_.Abfrage.PrintDate = s_.Abfrage.Heute - 1;
   return true;
 }
 
 void LiveGrafik::FensterZeigen() {
-  seite.Seitenbreite = s_.Druckbreite;
-  seite.Seitenhoehe = s_.Druckhoehe;
-  const IniDatei ini(s_.IniDatei, true);
-  seite.Textrand = ini.LeseGanz("PegelWart", "Textrand", 0);
-  seite.GanzerTag = s_.GanzerTag;
-  seite.MitCursor = s_.MitCursor;
-  seite.IntervallZahl = s_.DDEIntervallWert;
-  seite.IntervallMinuten = s_.DDEEinheit == 1;
+  seite.Seitenbreite = s_.Druck.Druckbreite;
+  seite.Seitenhoehe = s_.Druck.Druckhoehe;
+  // As the loader read it: [PegelWart] Textrand is read once per loader run.
+  seite.Textrand = s_.Anzeige.Textrand;
+  seite.GanzerTag = s_.Anzeige.GanzerTag;
+  seite.MitCursor = s_.Anzeige.MitCursor;
+  seite.IntervallZahl = s_.Takt.DDEIntervallWert;
+  seite.IntervallMinuten = s_.Takt.DDEEinheit == 1;
   Ladefehler = false;
   DruckAktiv = false;
   LiveGrafikAktiv = true;

@@ -40,7 +40,8 @@ class LiveGrafik {
   // Chart k (0-based) takes type and scaling and a copy of the values (through
   // IntervallChecken); returns its highest index, or -1 for a type other than 1 or 2 or a
   // chart that was not set up.
-  int InitFeld(int k, int typ, int hoechster, const std::vector<double>& werte, int skalierung);
+  int InitFeld(int k, Grafiktyp typ, int hoechster, const std::vector<double>& werte,
+               int skalierung);
   void InitRefresh() { Zeichnet = true; }
   // Copies the values into chart k when its length matches; 0 while the window is not
   // active, -1 for an unknown chart or another length.

@@ -17,7 +17,7 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
   echtdatenFenster_ = std::make_unique<TFo_Echtdaten>(s_, d_, *echtdaten_, *liveGrafik_,
                                                       viewer_->Tabelle(), *tagesgrafik_);
   form1_->LiveTabelleSetzen([this] {
-    if (s_.GanzerTag) {
+    if (s_.Anzeige.GanzerTag) {
       liveGrafik_->Zeitfenster(s_.Einstell.coStunden, s_.Einstell.spAndere, uhr_.Jetzt());
     }
     echtdatenFenster_->exec();

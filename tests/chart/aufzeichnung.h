@@ -88,7 +88,7 @@ inline ChartSeite TestSeite(const std::vector<int>& typen, int n, double wert) {
   s.Seitenhoehe = 210;
   s.Anzahl = static_cast<int>(typen.size());
   for (int i = 1; i <= s.Anzahl; ++i) {
-    s.Streifen.at(i).Typ = typen.at(static_cast<std::size_t>(i - 1));
+    s.Streifen.at(i).Typ = GrafiktypAus(typen.at(static_cast<std::size_t>(i - 1)));
     s.Grafikspeicher.push_back(std::vector<double>(static_cast<std::size_t>(n + 1), wert));
     ChartAnzeige& a = s.Anzeige.at(i);
     a.Name = "Pegel " + std::to_string(i);

@@ -33,7 +33,7 @@ TEST(Layout, AnalogeUndDigitaleStreifen) {
   };
   for (const Fall& f : faelle) {
     std::array<TStreifen, MaxGrafiken + 1> s{};
-    for (std::size_t i = 0; i < f.typen.size(); ++i) s.at(i + 1).Typ = f.typen[i];
+    for (std::size_t i = 0; i < f.typen.size(); ++i) s.at(i + 1).Typ = GrafiktypAus(f.typen[i]);
     EXPECT_EQ(SeitenLayout(s, static_cast<int>(f.typen.size()), f.breite, f.hoehe), f.ah);
     EXPECT_EQ(std::pair(s[1].P1.x, s[1].P2.x), std::pair(100, f.breite - 200));
     for (std::size_t i = 0; i < f.tiefen.size(); ++i)

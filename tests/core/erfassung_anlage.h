@@ -23,7 +23,7 @@ struct DruckProtokoll : Tageswechsel {
   std::vector<TDateTime> druckTage;
   bool werfen = false;
   void GruppeDrucken(PegelStatus& s, Dienste&) override {
-    druckTage.push_back(s.PrintDate);
+    druckTage.push_back(s.Abfrage.PrintDate);
     if (werfen) throw std::runtime_error("Drucker weg");
   }
 };
@@ -36,14 +36,14 @@ struct Anlage : Umgebung {
   Erfassung erf{s, d, tabelle, fenster, druck};
 
   explicit Anlage(int items = 3, int puffer = 60) {
-    s.Itemcount = items;
-    s.Puffer = puffer;
+    test::ItemcountSetzen(s, items);
+    s.Anzeige.Puffer = puffer;
     s.KonfigOK = true;
-    s.IntervallStunden = 60 / 3600.0;
+    s.Abfrage.IntervallStunden = 60 / 3600.0;
     for (int n = 1; n <= items; ++n) {
-      s.Grafiktyp[n] = 1;
-      s.ItemWerte[n].LoLimit = -1000;
-      s.ItemWerte[n].UpLimit = 1000;
+      test::Par(s, n).Typ = Grafiktyp::Analog;
+      test::Par(s, n).LoLimit = -1000;
+      test::Par(s, n).UpLimit = 1000;
     }
     PufferEinrichten(s, d);
     tabelle.SpaltenSetzen(items + 1);
@@ -67,7 +67,7 @@ struct Anlage : Umgebung {
     }
     return namen;
   }
-  double Slot(int n, int slot) const { return s.WertPuffer.at(n - 1).at(slot); }
+  double Slot(int n, int slot) const { return s.Ring.Zeile(n).at(slot); }
 };
 
 }  // namespace pegel::test

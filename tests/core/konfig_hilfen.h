@@ -28,8 +28,8 @@ inline std::string Parameter(int n) {
 class KonfigTest : public ::testing::Test {
  protected:
   Umgebung u;
-  void Ini(const std::string& text) { DateiSchreiben(u.s.IniDatei, text); }
-  std::string IniText() const { return DateiLesen(u.s.IniDatei); }
+  void Ini(const std::string& text) { DateiSchreiben(u.s.Pfade.IniDatei, text); }
+  std::string IniText() const { return DateiLesen(u.s.Pfade.IniDatei); }
   void Laden() { Initialisierung(u.s, u.d); }
   const std::vector<std::string>& Meldungen() const { return u.meldungen.gezeigt; }
 };

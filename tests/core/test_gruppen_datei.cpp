@@ -44,53 +44,54 @@ TEST_F(GruppenDatei, NoFileAndAnEmptyFileMeanNoGroups) {
   Lesen();
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
                                                "Keine Gruppen definiert !"}));
-  DateiSchreiben(u.s.GruppenDatei, "");
+  DateiSchreiben(u.s.Pfade.GruppenDatei, "");
   u.senke.zeilen.clear();
   Lesen();
   EXPECT_EQ(u.Log(), std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:"});
   EXPECT_TRUE(u.meldungen.gezeigt.empty());
-  EXPECT_EQ(u.s.GruppenAnzahl, 0);
-  EXPECT_TRUE(std::filesystem::exists(u.s.GruppenDatei));
+  EXPECT_EQ(u.s.Gruppen.GruppenAnzahl, 0);
+  EXPECT_TRUE(std::filesystem::exists(u.s.Pfade.GruppenDatei));
 }
 
 TEST_F(GruppenDatei, ReadsRecordsAndLogsTheMarkedGroupsByName) {
-  DateiSchreiben(u.s.GruppenDatei, GruppenSatz(756, {1, 2, 3}, "Pumpen S\xFC\x64", true) +
-                                       GruppenSatz(756, {4, 5}, "Becken", false) +
-                                       GruppenSatz(756, {7, 9}, "Zulauf", true));
+  DateiSchreiben(u.s.Pfade.GruppenDatei, GruppenSatz(756, {1, 2, 3}, "Pumpen S\xFC\x64", true) +
+                                             GruppenSatz(756, {4, 5}, "Becken", false) +
+                                             GruppenSatz(756, {7, 9}, "Zulauf", true));
   Lesen();
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
                                                "Pumpen S\xFC\x64", "Zulauf"}));
-  ASSERT_EQ(u.s.GruppenAnzahl, 3);
-  EXPECT_EQ(GruppenMitglieder(u.s.GruppenTabelle.at(1)), (std::vector<std::int32_t>{1, 2, 3}));
-  EXPECT_EQ(u.s.GruppenTabelle.at(2).Name, "Becken");
+  ASSERT_EQ(u.s.Gruppen.GruppenAnzahl, 3);
+  EXPECT_EQ(GruppenMitglieder(u.s.Gruppen.GruppenTabelle.at(1)),
+            (std::vector<std::int32_t>{1, 2, 3}));
+  EXPECT_EQ(u.s.Gruppen.GruppenTabelle.at(2).Name, "Becken");
 }
 
 TEST_F(GruppenDatei, ExactlyTwentyRecordsAreReadAndKept) {
   std::string datei;
   for (int g = 1; g <= MaxGruppen; ++g)
     datei += GruppenSatz(756, {g, g + 1}, "G" + std::to_string(g), false);
-  DateiSchreiben(u.s.GruppenDatei, datei);
+  DateiSchreiben(u.s.Pfade.GruppenDatei, datei);
   Lesen();
   EXPECT_TRUE(u.meldungen.gezeigt.empty());
-  EXPECT_EQ(u.s.GruppenAnzahl, MaxGruppen);
-  EXPECT_EQ(u.s.GruppenTabelle.at(MaxGruppen).Name, "G20");
-  EXPECT_EQ(DateiLesen(u.s.GruppenDatei), datei);
+  EXPECT_EQ(u.s.Gruppen.GruppenAnzahl, MaxGruppen);
+  EXPECT_EQ(u.s.Gruppen.GruppenTabelle.at(MaxGruppen).Name, "G20");
+  EXPECT_EQ(DateiLesen(u.s.Pfade.GruppenDatei), datei);
 }
 
 TEST_F(GruppenDatei, TheOldFormatIsConvertedWithMembersBeyond60Zero) {
   std::vector<std::int32_t> sechzig;
   for (int i = 1; i <= 60; ++i) sechzig.push_back(i);
-  DateiSchreiben(u.s.GruppenDatei,
+  DateiSchreiben(u.s.Pfade.GruppenDatei,
                  GruppenSatz(276, sechzig, "Alle", true) + GruppenSatz(276, {8, 9}, "Zwei", false));
   Lesen();
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Automatischer Ausdruck folgender Gruppen:",
                                                "Gruppendatei wird konvertiert....", "ok."}));
-  const std::string neu = DateiLesen(u.s.GruppenDatei);
+  const std::string neu = DateiLesen(u.s.Pfade.GruppenDatei);
   ASSERT_EQ(neu.size(), 1512u);
   EXPECT_EQ(neu.substr(0, 756), GruppenSatz(756, sechzig, "Alle", true));
   EXPECT_EQ(neu.substr(756), GruppenSatz(756, {8, 9}, "Zwei", false));
-  ASSERT_EQ(u.s.GruppenAnzahl, 2);
-  EXPECT_EQ(u.s.GruppenTabelle.at(1).Mitglieder[60], 0);
+  ASSERT_EQ(u.s.Gruppen.GruppenAnzahl, 2);
+  EXPECT_EQ(u.s.Gruppen.GruppenTabelle.at(1).Mitglieder[60], 0);
   EXPECT_TRUE(u.meldungen.gezeigt.empty());
   EXPECT_FALSE(std::filesystem::exists(bak));
 }
@@ -109,11 +110,11 @@ TEST_F(GruppenDatei, UnusableFilesAreReportedAndMovedAside) {
     SCOPED_TRACE(groesse);
     u.meldungen.gezeigt.clear();
     const std::string inhalt(groesse, '\x01');
-    DateiSchreiben(u.s.GruppenDatei, inhalt);
+    DateiSchreiben(u.s.Pfade.GruppenDatei, inhalt);
     Lesen();
     EXPECT_EQ(u.meldungen.gezeigt, std::vector<std::string>{meldung});
-    EXPECT_EQ(u.s.GruppenAnzahl, 0);
-    EXPECT_FALSE(std::filesystem::exists(u.s.GruppenDatei));
+    EXPECT_EQ(u.s.Gruppen.GruppenAnzahl, 0);
+    EXPECT_FALSE(std::filesystem::exists(u.s.Pfade.GruppenDatei));
     EXPECT_EQ(DateiLesen(bak), inhalt) << "the previous backup is replaced";
   }
 }
@@ -128,12 +129,12 @@ TEST_F(GruppenDatei, AnyContentOfAnySizeIsSafe) {
     if (runde % 3 == 1) groesse = (zufall() % 22) * 276;
     std::string inhalt(groesse, '\0');
     for (char& c : inhalt) c = static_cast<char>(zufall());
-    DateiSchreiben(u.s.GruppenDatei, inhalt);
-    u.s.GruppenTabelle = {};
+    DateiSchreiben(u.s.Pfade.GruppenDatei, inhalt);
+    u.s.Gruppen.GruppenTabelle = {};
     Lesen();
-    ASSERT_LE(u.s.GruppenAnzahl, MaxGruppen);
-    for (int g = 1; g <= u.s.GruppenAnzahl; ++g) {
-      const TGruppe& grp = u.s.GruppenTabelle.at(static_cast<std::size_t>(g));
+    ASSERT_LE(u.s.Gruppen.GruppenAnzahl, MaxGruppen);
+    for (int g = 1; g <= u.s.Gruppen.GruppenAnzahl; ++g) {
+      const TGruppe& grp = u.s.Gruppen.GruppenTabelle.at(static_cast<std::size_t>(g));
       ASSERT_LE(grp.Name.size(), 30u);
       ASSERT_LE(GruppenMitglieder(grp).size(), 180u);
     }

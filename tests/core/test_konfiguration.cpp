@@ -29,7 +29,7 @@ TEST_F(KonfigTest, NoItemsAndAnswerNoLeavesTheViewerUnableToStart) {
     Laden();
     EXPECT_EQ(Meldungen(), kOhneItems);
     EXPECT_FALSE(u.s.KonfigOK);
-    EXPECT_FALSE(u.s.AutoStartAktiv);
+    EXPECT_FALSE(u.s.Anzeige.AutoStartAktiv);
     EXPECT_TRUE(u.meldungen.filter.empty()) << "No opens no file dialog";
   }
   u.meldungen.antworten = {true};  // Yes, but the file dialog is cancelled
@@ -75,11 +75,11 @@ TEST_F(KonfigTest, NoItemsYesAndAHeaderFile) {
               gut ? kOhneItems.back() : "PGH-Datei f\xFCr diese Messung fehlerhaft !");
   }
   EXPECT_EQ(Meldungen(), kOhneItems);
-  EXPECT_EQ(u.s.ItemListe, (std::vector<std::string>{"F\xFCllstand", "Pumpe 1"}));
-  EXPECT_EQ(u.s.Items.at(2), "SPS|Wert2");
-  EXPECT_EQ(u.s.Grafiktyp.at(2), 2);
-  EXPECT_EQ(u.s.ItemDefs.at(2).GrafikRef, 1);
-  EXPECT_EQ(u.s.ItemDefs.at(2).Einheit, "Kubikmeter");
+  EXPECT_EQ(u.s.Par().ItemListe(), (std::vector<std::string>{"F\xFCllstand", "Pumpe 1"}));
+  EXPECT_EQ(u.s.Par().at(2).Item, "SPS|Wert2");
+  EXPECT_EQ(u.s.Par().at(2).Typ, Grafiktyp::Digital);
+  EXPECT_EQ(u.s.Par().at(2).GrafikRef, 1);
+  EXPECT_EQ(u.s.Par().at(2).Einheit, "Kubikmeter");
   EXPECT_EQ(IniText().find("[Items]"), std::string::npos) << "the parameters are not written";
 }
 
@@ -89,20 +89,20 @@ TEST_F(KonfigTest, PegelWartV5IsUsedOnlyWhenTheCollectorsFileNamesNoItems) {
   const auto v5 = u.verz / "PegelWart_V5.ini";
   DateiSchreiben(v5, Parameter(1));
   Laden();
-  EXPECT_EQ(u.s.IniDatei, v5);
-  EXPECT_EQ(u.s.ItemListe, std::vector<std::string>{"P1"});
-  EXPECT_EQ(u.s.DDEIntervall, 10) << "every value comes from the new file";
+  EXPECT_EQ(u.s.Pfade.IniDatei, v5);
+  EXPECT_EQ(u.s.Par().ItemListe(), std::vector<std::string>{"P1"});
+  EXPECT_EQ(u.s.Takt.DDEIntervall, 10) << "every value comes from the new file";
   EXPECT_EQ(u.Log().at(2), "PegelWart_V5.ini wurde gelesen !");
   EXPECT_EQ(DateiLesen(u.verz / "PEGELDDE.INI"), sammler);
   EXPECT_NE(DateiLesen(v5).find("AlteDaten=1"), std::string::npos) << "write-backs go to V5";
 
   // With items of its own the collector's file stays in use.
   test::Umgebung zweite;
-  DateiSchreiben(zweite.s.IniDatei, Parameter(2));
+  DateiSchreiben(zweite.s.Pfade.IniDatei, Parameter(2));
   DateiSchreiben(zweite.verz / "PegelWart_V5.ini", Parameter(1));
   Initialisierung(zweite.s, zweite.d);
-  EXPECT_EQ(zweite.s.IniDatei.filename(), "PEGELDDE.INI");
-  EXPECT_EQ(zweite.s.Itemcount, 2);
+  EXPECT_EQ(zweite.s.Pfade.IniDatei.filename(), "PEGELDDE.INI");
+  EXPECT_EQ(zweite.s.Par().Itemcount(), 2);
 }
 
 TEST_F(KonfigTest, LimitsAcceptPointAndCommaAndUnitsAreCut) {
@@ -115,16 +115,14 @@ TEST_F(KonfigTest, LimitsAcceptPointAndCommaAndUnitsAreCut) {
   Ini(text.replace(text.find("Item1=P1"), 8, "Item1=" + std::string(40, 'N')));
   Laden();
   ASSERT_TRUE(u.s.KonfigOK);
-  const auto& w = u.s.ItemWerte;
-  const auto& summe = u.s.ItemSummen;
-  EXPECT_EQ((std::vector<double>{w.at(1).UpLimit, w.at(2).UpLimit, w.at(1).LoLimit, w.at(1).UpWarn,
-                                 w.at(1).LoWarn, summe.at(1).GrafikSumTeiler,
-                                 summe.at(2).GrafikSumTeiler}),
+  const ParameterTabelle& p = u.s.Par();
+  EXPECT_EQ((std::vector<double>{p.at(1).UpLimit, p.at(2).UpLimit, p.at(1).LoLimit, p.at(1).UpWarn,
+                                 p.at(1).LoWarn, p.at(1).GrafikSumTeiler, p.at(2).GrafikSumTeiler}),
             (std::vector<double>{12.5, 12.5, -0.25, 10.5, 1.5, 1.0, 3.6}));
-  EXPECT_EQ(u.s.ItemDefs.at(1).Itemname.size(), 30u);
-  EXPECT_EQ(u.s.ItemDefs.at(1).Einheit, "m\xB3/h");
-  EXPECT_EQ(summe.at(1).GrafikSumEinheit, "m\xB3/h");
-  EXPECT_EQ(u.s.ItemDefs.at(2).Einheit, "l/s") << "GrafikEinheit replaces Einheiten";
+  EXPECT_EQ(u.s.Par().at(1).ItemnameKurz().size(), 30u);
+  EXPECT_EQ(u.s.Par().at(1).Einheit, "m\xB3/h");
+  EXPECT_EQ(p.at(1).GrafikSumEinheit, "m\xB3/h");
+  EXPECT_EQ(u.s.Par().at(2).Einheit, "l/s") << "GrafikEinheit replaces Einheiten";
   EXPECT_TRUE(Meldungen().empty());
 }
 
@@ -136,34 +134,34 @@ TEST_F(KonfigTest, ALimitThatIsNoNumberStopsLoadingAndInvalidatesTheConfiguratio
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"Fehler beim Lesen der .INI-Datei !"});
   EXPECT_FALSE(u.s.KonfigOK);
   EXPECT_TRUE(u.Geloggt("Fehler beim Lesen der .INI-Datei: [LoWarn] Item2=zehn ist keine Zahl"));
-  EXPECT_EQ(u.s.ItemListe, (std::vector<std::string>{"P1", "P2"}));
-  EXPECT_TRUE(u.s.Itemnames.at(3).empty()) << "loading stopped at parameter 2";
+  EXPECT_EQ(u.s.Par().ItemListe(), (std::vector<std::string>{"P1", "P2"}));
+  EXPECT_TRUE(u.s.Par().at(3).Itemname.empty()) << "loading stopped at parameter 2";
   EXPECT_NE(IniText().find("AlteDaten=1"), std::string::npos) << "earlier write-backs are kept";
 }
 
 TEST_F(KonfigTest, AnEmptyDisplayNameStopsTheParameterLoop) {
   std::string text = Parameter(3);
   Ini(text.replace(text.find("Item2=P2"), 8, "Item2=  "));
-  u.s.Itemnames.at(3) = "vorher";
+  test::Par(u.s, 3).Itemname = "vorher";
   Laden();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"DDE-Item Nr.2 fehlt !"});
   EXPECT_FALSE(u.s.KonfigOK);
-  EXPECT_EQ(u.s.ItemListe, std::vector<std::string>{"P1"});
-  EXPECT_EQ(u.s.Itemnames.at(3), "vorher");
+  EXPECT_EQ(u.s.Par().ItemListe(), std::vector<std::string>{"P1"});
+  EXPECT_EQ(u.s.Par().at(3).Itemname, "vorher");
 }
 
 TEST_F(KonfigTest, MoreThan180ItemsAreCutWithOneMessage) {
   Ini(Parameter(MaxItems));
   Laden();
   EXPECT_TRUE(Meldungen().empty()) << "exactly 180 is within the table";
-  EXPECT_EQ(u.s.Itemcount, MaxItems);
+  EXPECT_EQ(u.s.Par().Itemcount(), MaxItems);
 
   Ini(Parameter(200));
   Laden();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"Sie haben mehr als 180 DDE-Items definiert !"});
-  EXPECT_EQ(u.s.Itemcount, 180);
+  EXPECT_EQ(u.s.Par().Itemcount(), 180);
   EXPECT_EQ(u.s.Einstell.lbItems, "180");
-  EXPECT_EQ(u.s.ItemListe.size(), 180u);
+  EXPECT_EQ(u.s.Par().ItemListe().size(), 180u);
 }
 
 // Parameter 1 has a scale, 2 only the older keys, 3 neither (and limits of its own),
@@ -176,13 +174,13 @@ TEST_F(KonfigTest, UserScaleFallsBackToTheOlderKeysThenToTheLimits) {
   Laden();
   ASSERT_TRUE(u.s.KonfigOK);
   // A present scale is not rewritten; a missing one is stored as the fallback's text.
-  const IniDatei ini(u.s.IniDatei, true);
+  const IniEinstellungen ini(u.s.Pfade.IniDatei, true);
   std::vector<std::pair<double, double>> werte;
   std::string texte;
   for (int n = 1; n <= 4; ++n) {
-    werte.emplace_back(u.s.ItemWerte.at(n).MinSkal, u.s.ItemWerte.at(n).MaxSkal);
-    const std::string sek = "Item_" + std::to_string(n);
-    texte += ini.LeseText(sek, "MinSkal", "") + "/" + ini.LeseText(sek, "MaxSkal", "") + " ";
+    werte.emplace_back(u.s.Par().at(n).MinSkal, u.s.Par().at(n).MaxSkal);
+    texte +=
+        ini.Text(Schluessel::Skala_MinSkal, n) + "/" + ini.Text(Schluessel::Skala_MaxSkal, n) + " ";
   }
   EXPECT_EQ(werte, (std::vector<std::pair<double, double>>{
                        {1.5, 9.5}, {0.5, 99.5}, {-5.5, 20.0}, {-1000.0, 1000.0}}));
@@ -204,7 +202,7 @@ TEST_F(KonfigTest, UserScaleFallsBackToTheOlderKeysThenToTheLimits) {
   u.senke.zeilen.clear();
   Laden();
   for (const auto& l : u.Log()) EXPECT_EQ(l.find("nicht gefunden"), std::string::npos) << l;
-  EXPECT_EQ(u.s.ItemWerte.at(3).MinSkal, -5.5);
+  EXPECT_EQ(u.s.Par().at(3).MinSkal, -5.5);
 }
 
 TEST_F(KonfigTest, TheLoadLogsInOrderAndWritesBackOnlyItsOwnKeys) {
@@ -243,8 +241,9 @@ TEST_F(KonfigTest, IntervalsAndThePollingPeriod) {
   for (const auto& [grafik, erwartet] : faelle) {
     Ini(Parameter(1) + "[Grafik]\r\n" + grafik);
     Laden();
-    EXPECT_EQ((std::array{u.s.Einstell.spIntervall, u.s.Einstell.coIntervall, u.s.TimerSampleMs}),
-              erwartet)
+    EXPECT_EQ(
+        (std::array{u.s.Einstell.spIntervall, u.s.Einstell.coIntervall, u.s.Anzeige.TimerSampleMs}),
+        erwartet)
         << grafik;
   }
 }
@@ -252,8 +251,8 @@ TEST_F(KonfigTest, IntervalsAndThePollingPeriod) {
 TEST_F(KonfigTest, TheCollectorsInterval) {
   Ini(Parameter(1).insert(7, "Intervall=2\r\nEinheit=1\r\n"));
   Laden();
-  EXPECT_EQ(u.s.DDEIntervall, 120);
-  EXPECT_EQ(u.s.DDEIntervallMs, 120000);
+  EXPECT_EQ(u.s.Takt.DDEIntervall, 120);
+  EXPECT_EQ(u.s.Takt.DDEIntervallMs, 120000);
   EXPECT_EQ(u.s.Einstell.lbEinheit, "Minuten");
 
   // An interval whose milliseconds leave Int32 is a read error, not an overflow; loading
@@ -261,7 +260,7 @@ TEST_F(KonfigTest, TheCollectorsInterval) {
   Ini("[DDE]\r\nItemcount=181\r\nIntervall=2147483647\r\nEinheit=1\r\n");
   Laden();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"Fehler beim Lesen der .INI-Datei !"});
-  EXPECT_EQ(u.s.Itemcount, MaxItems);
+  EXPECT_EQ(u.s.Par().Itemcount(), MaxItems);
 }
 
 // Random files built from the loader's own sections and keys with hostile values: every
@@ -297,11 +296,12 @@ TEST_F(KonfigTest, HostileValuesNeverLeaveTheTables) {
     u.s = PegelStatus();
     u.s.PfadeSetzen(u.verz.pfad());
     Laden();
-    ASSERT_LE(u.s.Itemcount, MaxItems);
-    ASSERT_GE(u.s.Puffer, 0) << "0 only when loading stopped before the key";
-    ASSERT_LE(u.s.Puffer, MaxPuffer);
-    ASSERT_LE(u.s.ItemListe.size(), static_cast<std::size_t>(std::max(0, u.s.Itemcount)));
-    geladen += u.s.ItemListe.empty() ? 0 : 1;
+    ASSERT_LE(u.s.Par().Itemcount(), MaxItems);
+    ASSERT_GE(u.s.Anzeige.Puffer, 0) << "0 only when loading stopped before the key";
+    ASSERT_LE(u.s.Anzeige.Puffer, MaxPuffer);
+    ASSERT_LE(u.s.Par().ItemListe().size(),
+              static_cast<std::size_t>(std::max(0, u.s.Par().Itemcount())));
+    geladen += u.s.Par().ItemListe().empty() ? 0 : 1;
   }
   EXPECT_GT(geladen, 30) << "too few runs reached the parameters";
 }

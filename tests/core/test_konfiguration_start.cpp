@@ -13,6 +13,7 @@
 #include "konfig_hilfen.h"
 #include "konfiguration.h"
 #include "puffer.h"
+#include "spannen.h"
 
 namespace pegel {
 namespace {
@@ -25,24 +26,29 @@ std::string Zuviel(int punkte) {
          ") > Anzahl darstellbarer Punkte (480) !";
 }
 
-// The [Grafik] keys the span check stores.
-std::string Gespeichert(const IniDatei& ini) {
+// The [Grafik] keys the span check stores, as their texts (the defaults 1, 5 and 60 when
+// missing).
+std::string Gespeichert(const IniEinstellungen& ini) {
   std::string t;
-  for (const char* k : {"Auswahl", "AndereZeit", "Puffer"}) {
-    t += std::to_string(ini.LeseGanz("Grafik", k, -1)) + " ";
+  for (const auto* k :
+       {&Schluessel::Grafik_Auswahl, &Schluessel::Grafik_AndereZeit, &Schluessel::Grafik_Puffer}) {
+    t += ini.AlsText(*k) + " ";
   }
   return t;
 }
 
 class Spanne : public KonfigTest {
  protected:
-  IniDatei ini = IniDatei::AusText("[Grafik]\r\nAuswahl=1\r\n");
+  IniEinstellungen ini = [this] {
+    Ini("[Grafik]\r\nAuswahl=1\r\n");
+    return IniEinstellungen(u.s.Pfade.IniDatei, true);
+  }();
   void Pruefen(int ddeIntervall, int coStunden, int spAndere = 5) {
     u.meldungen.gezeigt.clear();
-    u.s.DDEIntervall = ddeIntervall;
+    u.s.Takt.DDEIntervall = ddeIntervall;
     u.s.Einstell.coStunden = coStunden;
     u.s.Einstell.spAndere = spAndere;
-    cbGanzerTagClick(u.s, u.d, ini);
+    SpannePruefen(u.s, u.d, ini);
   }
 };
 
@@ -65,7 +71,7 @@ TEST_F(Spanne, SpansThatFitAreAcceptedWithoutWriting) {
   EXPECT_EQ(u.s.Einstell.spPuffer, 480);
   Pruefen(10, 0);
   EXPECT_EQ(u.s.Einstell.spPuffer, 60) << "\"1 Minute\" keeps the short buffer";
-  EXPECT_FALSE(ini.Geaendert());
+  EXPECT_EQ(Gespeichert(ini), "1 5 60 ") << "nothing written";
 }
 
 TEST_F(Spanne, ACollectorIntervalBelowOneSecondCountsAsOne) {
@@ -74,7 +80,7 @@ TEST_F(Spanne, ACollectorIntervalBelowOneSecondCountsAsOne) {
     Pruefen(intervall, 3);
     EXPECT_EQ(Meldungen(), std::vector<std::string>{Zuviel(3600)});
     EXPECT_EQ(u.s.Einstell.coStunden, 0) << "only \"1 Minute\" (60 points) fits";
-    EXPECT_EQ(ini.LeseGanz("Grafik", "Puffer", -1), 60);
+    EXPECT_EQ(Gespeichert(ini), "0 5 60 ");
   }
 }
 
@@ -89,7 +95,7 @@ TEST_F(KonfigTest, TheFirstLoadChecksTheStoredSpan) {
   EXPECT_EQ(Meldungen(), std::vector<std::string>{Zuviel(1440)});
   EXPECT_EQ(SpannenText(u.s.Einstell.coStunden), "6 Stunden");
   EXPECT_EQ(u.s.Einstell.spPuffer, 60);
-  EXPECT_EQ(Gespeichert(IniDatei(u.s.IniDatei, true)), "5 60 480 ");
+  EXPECT_EQ(Gespeichert(IniEinstellungen(u.s.Pfade.IniDatei, true)), "5 60 480 ");
 
   Ini(text + "[Grafik]\r\nAuswahl=7\r\n");
   u.meldungen.gezeigt.clear();
@@ -104,16 +110,16 @@ TEST_F(KonfigTest, FirstShowAllocatesTheBuffersOnlyForAValidConfiguration) {
       "[Formate]\r\nPR=300\r\nNK=5\r\n");
   ErstesZeigen(u.s, u.d);
   EXPECT_TRUE(Meldungen().empty());
-  ASSERT_EQ(u.s.WertPuffer.size(), 3u);
-  EXPECT_EQ(u.s.WertPuffer[2], std::vector<double>(100, NoValue));
-  EXPECT_EQ(u.s.ZeitPuffer.size(), 100u);
+  ASSERT_EQ(test::Werte(u.s).size(), 3u);
+  EXPECT_EQ(test::Werte(u.s)[2], std::vector<double>(100, NoValue));
+  EXPECT_EQ(test::Zeiten(u.s).size(), 100u);
   EXPECT_EQ(u.drucker.quer, std::optional<bool>(false));
-  EXPECT_EQ(u.s.Druckbreite, 284);
-  EXPECT_EQ(u.s.PR, 12) << "a precision beyond a byte reads as its default";
+  EXPECT_EQ(u.s.Druck.Druckbreite, 284);
+  EXPECT_EQ(u.s.Formate.PR, 12) << "a precision beyond a byte reads as its default";
 
   test::Umgebung ohne;
   ErstesZeigen(ohne.s, ohne.d);
-  EXPECT_TRUE(ohne.s.WertPuffer.empty() && ohne.s.ZeitPuffer.empty());
+  EXPECT_TRUE(test::Werte(ohne.s).empty() && test::Zeiten(ohne.s).empty());
 }
 
 TEST_F(KonfigTest, MissingPrinterIsLoggedWithAutoStartAndShownWithout) {
@@ -126,7 +132,7 @@ TEST_F(KonfigTest, MissingPrinterIsLoggedWithAutoStartAndShownWithout) {
 
   test::Umgebung ohneAuto;
   ohneAuto.drucker.verfuegbar = false;
-  test::DateiSchreiben(ohneAuto.s.IniDatei, Parameter(1) + "[Grafik]\r\nAutoStart=0\r\n");
+  test::DateiSchreiben(ohneAuto.s.Pfade.IniDatei, Parameter(1) + "[Grafik]\r\nAutoStart=0\r\n");
   ErstesZeigen(ohneAuto.s, ohneAuto.d);
   EXPECT_EQ(ohneAuto.meldungen.gezeigt, std::vector<std::string>{text});
   for (const auto& l : ohneAuto.Log()) EXPECT_NE(l, text);
@@ -137,18 +143,18 @@ TEST_F(KonfigTest, MissingPrinterIsLoggedWithAutoStartAndShownWithout) {
 TEST_F(KonfigTest, ALaterLoadTakesChangesButKeepsTheBufferLength) {
   Ini(Parameter(2) + "[Grafik]\r\nPuffer=60\r\nIntervall=10\r\n");
   ErstesZeigen(u.s, u.d);
-  ASSERT_EQ(u.s.ZeitPuffer.size(), 60u);
+  ASSERT_EQ(test::Zeiten(u.s).size(), 60u);
 
   std::string text =
       Parameter(2) + "[Grafik]\r\nPuffer=480\r\nIntervall=5\r\n" + "[UpLimit]\r\nItem1=7\r\n";
   text.replace(text.find("Item2=P2"), 8, "Item2=Neu");
   Ini(text);
   Laden();
-  EXPECT_EQ(u.s.ItemListe, (std::vector<std::string>{"P1", "Neu"}));
-  EXPECT_EQ(u.s.TimerSampleMs, 5000);
+  EXPECT_EQ(u.s.Par().ItemListe(), (std::vector<std::string>{"P1", "Neu"}));
+  EXPECT_EQ(u.s.Anzeige.TimerSampleMs, 5000);
   EXPECT_EQ(u.s.Einstell.spPuffer, 480) << "the dialog shows the stored length";
-  EXPECT_EQ(u.s.Puffer, 60) << "the ring still has 60 slots";
-  EXPECT_EQ(u.s.WertPuffer[0].size(), 60u);
+  EXPECT_EQ(u.s.Anzeige.Puffer, 60) << "the ring still has 60 slots";
+  EXPECT_EQ(test::Werte(u.s)[0].size(), 60u);
 }
 
 // The ring is allocated once: a length or a parameter count that changes in the INI file
@@ -178,8 +184,8 @@ class Ring : public KonfigTest {
 TEST_F(Ring, AStoredLengthBeyondTheRingNeedsARestartAndLosesNoSample) {
   Ini(Text(3, "Intervall=1\r\nPuffer=60\r\nAuswahl=7\r\nAlteDaten=1\r\n"));
   ErstesZeigen(u.s, u.d);
-  ASSERT_EQ(u.s.PufferLaenge(), 60);
-  ASSERT_EQ(IniDatei(u.s.IniDatei, true).LeseGanz("Grafik", "Puffer", 0), 480);
+  ASSERT_EQ(u.s.Ring.Laenge(), 60);
+  ASSERT_EQ(IniEinstellungen(u.s.Pfade.IniDatei, true).Lesen(Schluessel::Grafik_Puffer), 480);
 
   // The dialog, opened and saved without a change: the stored 480 is not what runs.
   u.meldungen.gezeigt.clear();
@@ -187,7 +193,7 @@ TEST_F(Ring, AStoredLengthBeyondTheRingNeedsARestartAndLosesNoSample) {
   EXPECT_TRUE(EinstellungenSpeichern(u.s, u.d));
   EXPECT_EQ(Meldungen(),
             std::vector<std::string>{Ansi("Sie müssen das Programm jetzt neu starten.")});
-  EXPECT_EQ(u.s.Puffer, 60);
+  EXPECT_EQ(u.s.Anzeige.Puffer, 60);
 
   // Everything still works on the ring of 60: a day of 100 lines, and the menu's reset.
   std::string tag;
@@ -196,10 +202,10 @@ TEST_F(Ring, AStoredLengthBeyondTheRingNeedsARestartAndLosesNoSample) {
   test::DateiSchreiben(
       u.verz / (DatumZuDateiname(u.uhr.jetzt) + ".PGH"),
       test::Kopf("3", "60000", std::vector<std::array<std::string, 4>>(3, {"P", "1", "0", "m"})));
-  tabelle.SpaltenSetzen(u.s.Itemcount + 1);  // as Start shapes it
+  tabelle.SpaltenSetzen(u.s.Par().Itemcount() + 1);  // as Start shapes it
   erf.AlteTagesdatenLesen();
-  EXPECT_EQ(u.s.ItemWerte[1].Anzahl, 100);
-  EXPECT_EQ(u.s.PufferZeiger - 5, 39);
+  EXPECT_EQ(u.s.Statistik.at(1).Anzahl, 100);
+  EXPECT_EQ(u.s.Ring.NeuesterSlot(), 39);
   for (int n = 1; n <= 3; ++n)
     StatistikZuruecksetzen(u.s, n, u.log, "Fehler bei der Puffer-Initialisierung !");
   EXPECT_EQ(Fehlerzeilen(), 0);
@@ -221,14 +227,14 @@ TEST_F(Ring, ParametersBeyondTheAllocatedRowsWaitForTheNextStart) {
   Ini(Text(5, "Puffer=60\r\nAuswahl=0\r\n"));
   u.senke.zeilen.clear();
   EinstellDialogOeffnen(u.s, u.d);
-  EXPECT_EQ(u.s.Itemcount, 3);
-  EXPECT_EQ(u.s.ItemListe.size(), 3u);
+  EXPECT_EQ(u.s.Par().Itemcount(), 3);
+  EXPECT_EQ(u.s.Par().ItemListe().size(), 3u);
   EXPECT_TRUE(
       u.Geloggt(Ansi("DDE-Itemcount 5 > 3 angelegte Parameter: Parameter 4 bis 5 erst nach "
                      "einem Neustart.")));
 
-  tabelle.SpaltenSetzen(u.s.Itemcount + 1);
-  u.s.AlteDaten = false;
+  tabelle.SpaltenSetzen(u.s.Par().Itemcount() + 1);
+  u.s.Anzeige.AlteDaten = false;
   test::DateiSchreiben(
       u.verz / (DatumZuDateiname(u.uhr.jetzt) + ".PGH"),
       test::Kopf("5", "60000", std::vector<std::array<std::string, 4>>(5, {"P", "1", "0", "m"})));
@@ -236,8 +242,8 @@ TEST_F(Ring, ParametersBeyondTheAllocatedRowsWaitForTheNextStart) {
                        "x;10:00:00;1;2;3;4;5\r\nx;10:00:01;1;2;3;4;5\r\n");
   erf.ViewerLaeuft(true);
   erf.TimerSampleTimer();
-  EXPECT_EQ(u.s.PufferZeiger, 6);
-  EXPECT_EQ(u.s.WertPuffer.at(2).at(1), 3);
+  EXPECT_EQ(test::Schreibzaehler(u.s), 6);
+  EXPECT_EQ(test::Werte(u.s).at(2).at(1), 3);
   EXPECT_EQ(Fehlerzeilen(), 0);
 }
 
@@ -254,9 +260,8 @@ TEST_F(Ring, AnOtherSpanIsCheckedWhenSaved) {
   u.meldungen.gezeigt.clear();
   EXPECT_FALSE(EinstellungenSpeichern(u.s, u.d));
   EXPECT_EQ(Meldungen(), std::vector<std::string>{Zuviel(600)});
-  const IniDatei ini(u.s.IniDatei, true);
-  EXPECT_EQ(ini.LeseGanz("Grafik", "Auswahl", -1), 0) << "stepped down to \"1 Minute\"";
-  EXPECT_EQ(ini.LeseGanz("Grafik", "Puffer", -1), 60);
+  EXPECT_EQ(Gespeichert(IniEinstellungen(u.s.Pfade.IniDatei, true)), "0 10 60 ")
+      << "stepped down to \"1 Minute\"";
   u.meldungen.gezeigt.clear();
   Laden();  // the next start's check finds nothing to reduce
   EXPECT_TRUE(Meldungen().empty());

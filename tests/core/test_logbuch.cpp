@@ -25,10 +25,10 @@ TEST(Logbuch, FileAndMemoCarryTheSameReadingAndTheFileGrows) {
 
 TEST(Logbuch, LogFehlerFollowsTheSwitchAndNurLesenWritesNoFile) {
   Umgebung u;
-  u.s.FehlerLog = false;
+  u.s.Anzeige.FehlerLog = false;
   u.log.LogFehler("TimerSampleTimer : Lesen_Fertig=FALSE");
   EXPECT_TRUE(u.senke.zeilen.empty());
-  u.s.FehlerLog = true;
+  u.s.Anzeige.FehlerLog = true;
   u.s.NurLesen = true;
   u.log.LogFehler("TimerSampleTimer : Lesen_Fertig=FALSE");
   EXPECT_EQ(u.Log(), std::vector<std::string>{"TimerSampleTimer : Lesen_Fertig=FALSE"});

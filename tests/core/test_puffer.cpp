@@ -28,22 +28,22 @@ TEST(Puffer, AnlegenRefusesBadSizesAndFillsNoValue) {
 
 TEST(Puffer, EinrichtenAndResetLeaveMittelwert) {
   Umgebung u;
-  u.s.Itemcount = 3;
-  u.s.Puffer = 60;
-  u.s.ItemWerte[2].Mittelwert = 7.5;
-  u.s.ItemWerte[2].Anzahl = 4;
-  u.s.AktMax[2] = 12;
+  test::ItemcountSetzen(u.s, 3);
+  u.s.Anzeige.Puffer = 60;
+  u.s.Statistik.at(2).Mittelwert = 7.5;
+  u.s.Statistik.at(2).Anzahl = 4;
+  u.s.Sammler.AktMax[2] = 12;
   PufferEinrichten(u.s, u.d);
   EXPECT_TRUE(u.meldungen.gezeigt.empty());
-  ASSERT_EQ(u.s.WertPuffer.size(), 3u);
-  EXPECT_EQ(u.s.ZeitPuffer.size(), 60u);
-  EXPECT_EQ(u.s.WertPuffer[2][59], NoValue);
-  const ItemGrenzen& w = u.s.ItemWerte[2];
-  EXPECT_EQ(
-      (std::vector<double>{double(w.Anzahl), w.Minimum, w.Maximum, w.Mittelwert, u.s.AktMax[2]}),
-      (std::vector<double>{0, 99999.0, -99999.0, 7.5, -1.0}));
+  ASSERT_EQ(test::Werte(u.s).size(), 3u);
+  EXPECT_EQ(test::Zeiten(u.s).size(), 60u);
+  EXPECT_EQ(test::Werte(u.s)[2][59], NoValue);
+  const TagesStatistik& w = u.s.Statistik.at(2);
+  EXPECT_EQ((std::vector<double>{double(w.Anzahl), w.Minimum, w.Maximum, w.Mittelwert,
+                                 u.s.Sammler.AktMax[2]}),
+            (std::vector<double>{0, 99999.0, -99999.0, 7.5, -1.0}));
 
-  u.s.Itemcount = 0;  // without parameters
+  test::ItemcountSetzen(u.s, 0);  // without parameters
   PufferEinrichten(u.s, u.d);
   EXPECT_EQ(u.meldungen.gezeigt,
             std::vector<std::string>{"DDE-Speicher(1) kann nicht initialisiert werden !"});
@@ -51,9 +51,9 @@ TEST(Puffer, EinrichtenAndResetLeaveMittelwert) {
 
 TEST(Puffer, ResetOfAnUnallocatedRowIsLoggedAndTheNextGoesOn) {
   Umgebung u;
-  u.s.Puffer = 10;
-  ASSERT_EQ(PufferAnlegen(1, u.s.WertPuffer), 0);
-  ASSERT_EQ(SpalteAnlegen(0, 10, u.s.WertPuffer), 10);
+  u.s.Anzeige.Puffer = 10;
+  ASSERT_EQ(PufferAnlegen(1, test::Werte(u.s)), 0);
+  ASSERT_EQ(SpalteAnlegen(0, 10, test::Werte(u.s)), 10);
   EXPECT_FALSE(StatistikZuruecksetzen(u.s, 2, u.log, "Fehler bei der Puffer-Initialisierung !"));
   EXPECT_TRUE(StatistikZuruecksetzen(u.s, 1, u.log, "x"));
   EXPECT_FALSE(StatistikZuruecksetzen(u.s, 181, u.log, "y"));

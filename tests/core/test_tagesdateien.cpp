@@ -69,12 +69,12 @@ TEST(ReadHeaderF, ReadsParametersAndInterval) {
                            {{Ansi("Pegel Becken Süd"), "1", "0 analog", "m"},
                             {"Pumpe 1", "2;x", "2", Ansi("m³/h")}}));
   ASSERT_TRUE(ReadHeaderF(u.s, pgh));
-  EXPECT_EQ(u.s.TagKopf.Itemcount, 2);
-  EXPECT_EQ(u.s.Messintervall, 60000);
-  EXPECT_EQ(u.s.TagKopf.Par[1].Name, Ansi("Pegel Becken Süd"));
-  EXPECT_EQ(u.s.TagKopf.Par[2].Grafiktyp, 2);
-  EXPECT_EQ(u.s.TagKopf.Par[2].GrafikRef, 2);
-  EXPECT_EQ(u.s.TagKopf.Par[2].Einheit, Ansi("m³/h"));
+  EXPECT_EQ(u.s.Tage.TagKopf.Itemcount, 2);
+  EXPECT_EQ(u.s.Tage.Messintervall, 60000);
+  EXPECT_EQ(u.s.Tage.TagKopf.Par[1].Name, Ansi("Pegel Becken Süd"));
+  EXPECT_EQ(u.s.Tage.TagKopf.Par[2].Typ, Grafiktyp::Digital);
+  EXPECT_EQ(u.s.Tage.TagKopf.Par[2].GrafikRef, 2);
+  EXPECT_EQ(u.s.Tage.TagKopf.Par[2].Einheit, Ansi("m³/h"));
   EXPECT_TRUE(u.Log().empty());
 
   // LF-only and a last line without line break read the same.
@@ -82,7 +82,7 @@ TEST(ReadHeaderF, ReadsParametersAndInterval) {
   lf.pop_back();
   DateiSchreiben(pgh, lf);
   ASSERT_TRUE(ReadHeaderF(u.s, pgh));
-  EXPECT_EQ(u.s.TagKopf.Par[1].Einheit, "cm");
+  EXPECT_EQ(u.s.Tage.TagKopf.Par[1].Einheit, "cm");
 }
 
 TEST(ReadHeaderF, IntervalDisplayRule) {
@@ -94,7 +94,8 @@ TEST(ReadHeaderF, IntervalDisplayRule) {
   for (const auto& [text, erwartet] : faelle) {
     DateiSchreiben(pgh, Kopf("1", text, {{"A", "1", "0", "m"}}));
     ASSERT_TRUE(ReadHeaderF(u.s, pgh)) << text;
-    EXPECT_EQ(std::to_string(u.s.TagKopf.IntervallZahl) + u.s.TagKopf.IntervallEinheit, erwartet);
+    EXPECT_EQ(std::to_string(u.s.Tage.TagKopf.IntervallZahl) + u.s.Tage.TagKopf.IntervallEinheit,
+              erwartet);
   }
 }
 
@@ -119,7 +120,7 @@ TEST(ReadHeaderF, RejectsBadHeadersWithoutLogging) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(ReadHeaderF(u.s, pgh)) << text.substr(0, 20);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    EXPECT_EQ(u.s.TagKopf.Itemcount, zahl);
+    EXPECT_EQ(u.s.Tage.TagKopf.Itemcount, zahl);
   }
 
   // Truncated anywhere, even just before the last unit line: not a whole header.
@@ -140,14 +141,14 @@ struct DatFall : ::testing::Test {
   std::filesystem::path dat = u.verz / "20261206.DAT";
   std::int32_t Lesen(const std::string& inhalt, std::int32_t kopfzahl) {
     DateiSchreiben(dat, inhalt);
-    u.s.TagKopf.Itemcount = kopfzahl;
+    u.s.Tage.TagKopf.Itemcount = kopfzahl;
     return ReadDataF(u.s, u.log, dat, g);
   }
 };
 
 TEST_F(DatFall, LastLineDecidesColumnCount) {
   EXPECT_EQ(Lesen("x;10:00:00;1,5;;abc;7\r\nx;10:00:01;2\r\nx;10:00:02;3,25;4;5", 3), 3);
-  EXPECT_EQ(u.s.Spaltenzahl, 3);
+  EXPECT_EQ(u.s.Tage.Spaltenzahl, 3);
   EXPECT_TRUE(u.Log().empty());
   ASSERT_EQ(g.Zeilen(), 3u);
   EXPECT_EQ(g.Zelle(0, 5), "7");  // longer earlier lines keep their cells
@@ -157,7 +158,7 @@ TEST_F(DatFall, LastLineDecidesColumnCount) {
   // The next read replaces the grid; a mismatch is logged and the count replaced.
   EXPECT_EQ(Lesen("x;11:00:00;1;2;\r\n", 2), 1);
   EXPECT_EQ(g.Zeilen(), 1u);
-  EXPECT_EQ(u.s.TagKopf.Itemcount, 3);  // a trailing ";" opens one more (empty) field
+  EXPECT_EQ(u.s.Tage.TagKopf.Itemcount, 3);  // a trailing ";" opens one more (empty) field
   EXPECT_EQ(u.Log(),
             std::vector<std::string>{
                 "ReadDataF : Parameterzahl im Header (2) <> Spaltenzahl der Messdatei (3)"});
@@ -172,8 +173,8 @@ TEST_F(DatFall, LastLineDecidesColumnCount) {
 
 TEST_F(DatFall, EmptyLastLineMeansNoItems) {
   EXPECT_EQ(Lesen("x;10:00:00;1;2\r\n\r\n", 2), 0);
-  EXPECT_EQ(u.s.Spaltenzahl, -1);
-  EXPECT_EQ(u.s.TagKopf.Itemcount, -1);
+  EXPECT_EQ(u.s.Tage.Spaltenzahl, -1);
+  EXPECT_EQ(u.s.Tage.TagKopf.Itemcount, -1);
   EXPECT_EQ(u.Log(),
             (std::vector<std::string>{
                 "ReadDataF : Parameterzahl im Header (2) <> Spaltenzahl der Messdatei (-1)",
@@ -222,11 +223,11 @@ TEST_F(DatFall, FileGrowingDuringTheReadGivesAConsistentPrefix) {
   });
   std::int32_t vorher = 0;
   for (int lauf = 0; lauf < 30; ++lauf) {
-    u.s.TagKopf.Itemcount = 3;
+    u.s.Tage.TagKopf.Itemcount = 3;
     const std::int32_t n = ReadDataF(u.s, u.log, dat, g);
     ASSERT_GE(n, vorher);
     ASSERT_EQ(static_cast<std::size_t>(n), g.Zeilen());
-    ASSERT_EQ(u.s.Spaltenzahl, 3);
+    ASSERT_EQ(u.s.Tage.Spaltenzahl, 3);
     EXPECT_EQ(g.Zelle(static_cast<std::size_t>(n - 1), 1), std::to_string(n - 1));
     EXPECT_EQ(g.Zelle(static_cast<std::size_t>(n - 1), 4), "3");
     vorher = n;

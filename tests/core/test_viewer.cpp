@@ -28,30 +28,30 @@ TEST(Viewer, StartUndStop) {
   EXPECT_EQ(Zeile(a.viewer.Zustand()), Gestoppt);
 
   a.s.KonfigOK = true;
-  a.s.DDEIntervallMs = 10500;
+  a.s.Takt.DDEIntervallMs = 10500;
   a.Proben("x;10:00:00;1;2;3\r\n");
   a.viewer.Starten();
   EXPECT_EQ(Zeile(a.viewer.Zustand()), Laeuft);
   EXPECT_FALSE(a.viewer.SchliessenErlaubt());
-  EXPECT_DOUBLE_EQ(a.s.IntervallStunden, 10 / 3600.0);  // whole seconds only
+  EXPECT_DOUBLE_EQ(a.s.Abfrage.IntervallStunden, 10 / 3600.0);  // whole seconds only
   EXPECT_TRUE(a.Geloggt("PEGELDDE.INI > [Grafik] AlteDaten=0, alte Daten nicht gelesen."));
   EXPECT_EQ(a.viewer.Abfrage().ZeilenGesamt(), 1);  // one pass at once
 
   a.meldungen.antworten = {true};  // "weiter arbeiten lassen ?" Yes: nothing changes
   a.viewer.Stoppen();
   EXPECT_EQ(Zeile(a.viewer.Zustand()), Laeuft);
-  DateiSchreiben(a.s.IniDatei, "[Grafik]\r\nAlteDaten=1\r\n");
+  DateiSchreiben(a.s.Pfade.IniDatei, "[Grafik]\r\nAlteDaten=1\r\n");
   a.viewer.Stoppen();
   EXPECT_EQ(Zeile(a.viewer.Zustand()), Gestoppt);
   EXPECT_EQ(a.meldungen.gezeigt.back(),
             "Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !");
   EXPECT_EQ(a.Log().back(), "Viewer gestoppt.");
-  EXPECT_TRUE(a.s.AlteDaten);
+  EXPECT_TRUE(a.s.Anzeige.AlteDaten);
 }
 
 TEST(Viewer, EchtdatenErstMitEinemWertImPuffer) {
   ViewerAnlage a;
-  a.s.AutoStartAktiv = true;
+  a.s.Anzeige.AutoStartAktiv = true;
   a.viewer.AutoStart();
   EXPECT_FALSE(a.viewer.EchtdatenZeigen());
   EXPECT_TRUE(a.viewer.Zustand().lbAnzeige && a.viewer.Zustand().TimerStart);
@@ -69,13 +69,13 @@ TEST(Viewer, EinNeuerStartFormtDieTabelleUmUndBehaeltGemeinsameZellen) {
   a.viewer.Starten();
   ASSERT_EQ(a.viewer.Tabelle().Zelle(3, 5), "3,00");
   a.viewer.Stoppen();
-  a.s.Itemcount = 2;
+  test::ItemcountSetzen(a.s, 2);
   a.viewer.Starten();
   EXPECT_EQ(a.viewer.Tabelle().Spalten(), 3);
   EXPECT_EQ(a.viewer.Tabelle().Zelle(1, 5) + " " + a.viewer.Tabelle().Zelle(2, 5), "1,00 2,00");
   EXPECT_EQ(a.viewer.Tabelle().Zelle(0, 5), ">>>>>>>>>>");
   a.viewer.Stoppen();
-  a.s.Itemcount = 3;
+  test::ItemcountSetzen(a.s, 3);
   a.viewer.Starten();
   EXPECT_EQ(a.viewer.Tabelle().Zelle(2, 5) + "|" + a.viewer.Tabelle().Zelle(3, 5), "2,00|");
 }

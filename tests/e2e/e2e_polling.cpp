@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "gitter.h"
-#include "ini_datei.h"
+#include "ini_schluessel.h"
 #include "konfiguration.h"
 #include "plattform.h"
 #include "test_dienste.h"
@@ -40,8 +40,8 @@ TEST(Polling, NichtsGehtVerlorenWaehrendDerSammlerInSchuebenSchreibt) {
   ASSERT_EQ(Ausfuehren(sim + " --samples 0 --params 40 > /dev/null"), 0);
   {
     // Every line must come through the sample file, none from loading the day at Start.
-    IniDatei ini(v / "PEGELDDE.INI");
-    ini.SchreibeBool("Grafik", "AlteDaten", false);
+    IniEinstellungen ini(v / "PEGELDDE.INI", false);
+    ini.Schreiben(Schluessel::Grafik_AlteDaten, false);
     ASSERT_TRUE(ini.Speichern());
   }
 
@@ -80,7 +80,7 @@ TEST(Polling, NichtsGehtVerlorenWaehrendDerSammlerInSchuebenSchreibt) {
   EXPECT_EQ(j["zeilen_gesamt"].get<std::size_t>(), zeilen);
 
   // The buffer holds the newest lines in time order; the statistics cover them all.
-  const std::size_t puffer = static_cast<std::size_t>(u.s.Puffer);
+  const std::size_t puffer = static_cast<std::size_t>(u.s.Anzeige.Puffer);
   ASSERT_EQ(j["zeiten"].size(), puffer);
   for (std::size_t k = 0; k < puffer; ++k) {
     EXPECT_EQ(j["zeiten"][k], tag.Zelle(zeilen - puffer + k, 1)) << k;
@@ -92,8 +92,8 @@ TEST(Polling, NichtsGehtVerlorenWaehrendDerSammlerInSchuebenSchreibt) {
       ASSERT_EQ(p["werte"][k].get<double>(), Wert(tag.Zelle(zeilen - puffer + k, n + 1)))
           << "parameter " << n << " slot " << k;
     }
-    const ItemGrenzen& g = u.s.ItemWerte[static_cast<std::size_t>(n)];
-    const bool analog = u.s.Grafiktyp[static_cast<std::size_t>(n)] == 1;
+    const Parameter& g = u.s.Par().at(n);
+    const bool analog = g.Typ == Grafiktyp::Analog;
     double anzahl = 0, mittel = 0;
     for (std::size_t r = 0; r < zeilen; ++r) {
       const double w = Wert(tag.Zelle(r, static_cast<std::size_t>(n + 1)));
@@ -102,7 +102,7 @@ TEST(Polling, NichtsGehtVerlorenWaehrendDerSammlerInSchuebenSchreibt) {
         anzahl += 1;
         mittel = ((anzahl - 1) * mittel + w) / anzahl;
       } else if (w > 0.5) {
-        anzahl += (u.s.DDEIntervallMs / 1000) / 3600.0;
+        anzahl += (u.s.Takt.DDEIntervallMs / 1000) / 3600.0;
       }
     }
     EXPECT_NEAR(p["Anzahl"].get<double>(), anzahl, 1e-9) << "parameter " << n;

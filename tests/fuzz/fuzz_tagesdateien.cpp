@@ -48,14 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   pegel::Logbuch log(s, uhr, nullptr);
 
   if (pegel::ReadHeaderF(s, Datei())) {
-    Pruefen(s.TagKopf.Itemcount >= 1 && s.TagKopf.Itemcount <= pegel::MaxItems);
+    Pruefen(s.Tage.TagKopf.Itemcount >= 1 && s.Tage.TagKopf.Itemcount <= pegel::MaxItems);
   }
   pegel::gitter g;
   const std::int32_t n = pegel::ReadDataF(s, log, Datei(), g);
   Pruefen(n >= 0);
   if (n > 0) {
     Pruefen(static_cast<std::size_t>(n) == g.Zeilen());
-    Pruefen(s.Spaltenzahl >= 1 && s.Spaltenzahl <= 180);
+    Pruefen(s.Tage.Spaltenzahl >= 1 && s.Tage.Spaltenzahl <= 180);
     std::size_t summe = 0;
     for (std::size_t r = 0; r < g.Zeilen(); ++r) {
       Pruefen(g.Felder(r) >= 1 && g.Felder(r) <= pegel::gitter::Spalten);
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     }
     Pruefen(summe <= groesse);
   } else {
-    Pruefen(g.Zeilen() == 0 || s.Spaltenzahl < 1);
+    Pruefen(g.Zeilen() == 0 || s.Tage.Spaltenzahl < 1);
   }
   std::error_code ec;
   std::filesystem::remove(Datei(), ec);

@@ -23,31 +23,31 @@ class Live : public ::testing::Test {
   pegel::test::Umgebung u;
   LiveGrafik g{u.s, u.d};
 
-  void SetUp() override { u.s.FehlerLog = true; }
+  void SetUp() override { u.s.Anzeige.FehlerLog = true; }
 
   // `n` parameters of `puffer` slots; parameter j holds j * 100 + slot.
   void Puffer(int n, int puffer) {
-    u.s.Itemcount = n;
-    u.s.Puffer = puffer;
-    u.s.WertPuffer.assign(static_cast<std::size_t>(n), std::vector<double>(puffer));
+    pegel::test::ItemcountSetzen(u.s, n);
+    u.s.Anzeige.Puffer = puffer;
+    pegel::test::Werte(u.s).assign(static_cast<std::size_t>(n), std::vector<double>(puffer));
     for (int j = 0; j < n; ++j) {
-      for (int i = 0; i < puffer; ++i) u.s.WertPuffer[j][i] = (j + 1) * 100 + i;
-      u.s.Itemnames.at(j + 1) = "P" + std::to_string(j + 1);
-      u.s.Grafiktyp.at(j + 1) = 1;
+      for (int i = 0; i < puffer; ++i) pegel::test::Werte(u.s)[j][i] = (j + 1) * 100 + i;
+      pegel::test::Par(u.s, j + 1).Itemname = "P" + std::to_string(j + 1);
+      pegel::test::Par(u.s, j + 1).Typ = Grafiktyp::Analog;
     }
-    u.s.ZeitPuffer.assign(static_cast<std::size_t>(puffer), 0.0);
+    pegel::test::Zeiten(u.s).assign(static_cast<std::size_t>(puffer), 0.0);
   }
   // One chart over one hour from `anfang` in 60 slots (12 labels); the first slot's time.
   void Stunde(TDateTime anfang, TDateTime erste) {
     Puffer(1, 60);
-    u.s.GanzerTag = true;
+    u.s.Anzeige.GanzerTag = true;
     g.Spanne = 1;
     g.seite.LabelMinuten = 5;
     g.seite.FestAnfang = anfang;
     g.seite.Zeitlabels.assign(13, "");
     g.seite.PunkteProLabel = 5;
     InitTimeSkale(g.seite, 60);
-    u.s.ZeitPuffer[0] = erste;
+    pegel::test::Zeiten(u.s)[0] = erste;
     ASSERT_EQ(g.InitGraf(1, 0), 0);
   }
   bool Geloggt(const std::string& zeile) const {
@@ -59,24 +59,24 @@ class Live : public ::testing::Test {
 TEST_F(Live, RollingCopyRefreshAndTheNewestValue) {
   Puffer(1, 10);
   ASSERT_EQ(g.InitGraf(1, 4), 0);
-  ASSERT_EQ(g.InitFeld(0, 1, 9, u.s.WertPuffer[0], 0), 9);
-  EXPECT_EQ(g.seite.Grafikspeicher[0], u.s.WertPuffer[0]);
+  ASSERT_EQ(g.InitFeld(0, Grafiktyp::Analog, 9, pegel::test::Werte(u.s)[0], 0), 9);
+  EXPECT_EQ(g.seite.Grafikspeicher[0], pegel::test::Werte(u.s)[0]);
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(104, 8, 2));
 
   // A refresh copies only into an active window.
-  u.s.WertPuffer[0][3] = 42;
-  EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 0);
+  pegel::test::Werte(u.s)[0][3] = 42;
+  EXPECT_EQ(g.RefreshGraf(0, pegel::test::Werte(u.s)[0], 9, 3), 0);
   EXPECT_EQ(g.seite.Grafikspeicher[0][3], 103);
   g.LiveGrafikAktiv = true;
-  EXPECT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 3), 9);
+  EXPECT_EQ(g.RefreshGraf(0, pegel::test::Werte(u.s)[0], 9, 3), 9);
   EXPECT_EQ(g.seite.Grafikspeicher[0][3], 42);
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(42, 8, 2));
 
   // A cursor outside the buffer cannot name a newest value.
   g.seite.Schreibposition = 10;
-  EXPECT_EQ(g.IntervallChecken(0, u.s.WertPuffer[0]), 9);
+  EXPECT_EQ(g.IntervallChecken(0, pegel::test::Werte(u.s)[0]), 9);
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, "?");
-  EXPECT_EQ(g.IntervallChecken(1, u.s.WertPuffer[0]), -1);
+  EXPECT_EQ(g.IntervallChecken(1, pegel::test::Werte(u.s)[0]), -1);
   // Fewer values than slots: an error, not a read past the end.
   EXPECT_EQ(g.IntervallChecken(0, std::vector<double>(5, 1.0)), -1);
 }
@@ -85,7 +85,7 @@ TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
   Stunde(Uhrzeit(10, 0), 0);  // one slot per minute from 10:00
   EXPECT_EQ(g.seite.Zeitlabels.front(), "10:00:00");
   EXPECT_EQ(g.seite.Zeitlabels.back(), "11:00:00");
-  auto& w = u.s.WertPuffer[0];
+  auto& w = pegel::test::Werte(u.s)[0];
   std::fill(w.begin(), w.end(), NoValue);
   // Slots in order of arrival; the first one is before the window.
   const std::vector<std::pair<TDateTime, double>> proben = {{Uhrzeit(9, 58), 1},
@@ -94,18 +94,18 @@ TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
                                                             {Uhrzeit(10, 4), NoValue},
                                                             {Uhrzeit(10, 7), 5}};
   for (std::size_t i = 0; i < proben.size(); ++i) {
-    u.s.ZeitPuffer[i] = proben[i].first;
+    pegel::test::Zeiten(u.s)[i] = proben[i].first;
     w[i] = proben[i].second;
   }
   ASSERT_EQ(g.InitGraf(1, 2), 0);
-  ASSERT_EQ(g.InitFeld(0, 1, 59, w, 0), 59);
+  ASSERT_EQ(g.InitFeld(0, Grafiktyp::Analog, 59, w, 0), 59);
   const auto& c = g.seite.Grafikspeicher[0];
   EXPECT_EQ(std::tuple(c[0], c[3], c[7]), std::tuple(2.0, 3.0, NoValue));  // nothing after the gap
   EXPECT_EQ(std::count(c.begin(), c.end(), NoValue), 58);
   EXPECT_FALSE(g.Neuaufbau);
 
   // The last slot of the window takes the sample at its end.
-  u.s.ZeitPuffer[5] = Uhrzeit(10, 59, 45);
+  pegel::test::Zeiten(u.s)[5] = Uhrzeit(10, 59, 45);
   w[5] = 9;
   w[3] = 4;
   g.seite.Schreibposition = 5;
@@ -128,8 +128,8 @@ TEST_F(Live, FixedWindowMovesAtTheChangeOfDayAndByWholeLabelSteps) {
   };
   for (const Fall& f : faelle) {
     Stunde(f.anfang, f.erste);
-    u.s.WertPuffer[0][1] = NoValue;
-    ASSERT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59) << f.von;
+    pegel::test::Werte(u.s)[0][1] = NoValue;
+    ASSERT_EQ(g.InitFeld(0, Grafiktyp::Analog, 59, pegel::test::Werte(u.s)[0], 0), 59) << f.von;
     EXPECT_EQ(ZeitText(g.seite.FestAnfang), f.von);
     EXPECT_EQ(g.seite.Zeitlabels.front(), f.von);
     EXPECT_EQ(g.seite.Zeitlabels.back(), f.bis);
@@ -142,7 +142,7 @@ TEST_F(Live, FixedWindowMovesAtTheChangeOfDayAndByWholeLabelSteps) {
   // Without label steps the window cannot move.
   Stunde(Uhrzeit(10, 0), Uhrzeit(11, 30));
   g.seite.LabelMinuten = 0;
-  EXPECT_EQ(g.InitFeld(0, 1, 59, u.s.WertPuffer[0], 0), 59);
+  EXPECT_EQ(g.InitFeld(0, Grafiktyp::Analog, 59, pegel::test::Werte(u.s)[0], 0), 59);
   EXPECT_TRUE(Geloggt("Fo_Tagesgrafik IntervallChecken : FestEnd=0"));
   EXPECT_EQ(ZeitText(g.seite.FestAnfang), "10:00:00");
 }
@@ -163,7 +163,7 @@ TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
   LiveGrafik fenster{u.s, d};
   Puffer(1, 480);
   ASSERT_EQ(fenster.InitGraf(1, 0), 0);
-  ASSERT_EQ(fenster.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), 479);
+  ASSERT_EQ(fenster.InitFeld(0, Grafiktyp::Analog, 479, pegel::test::Werte(u.s)[0], 0), 479);
   fenster.LiveGrafikAktiv = true;
 
   // "Zurück" clicked during the copy releases the arrays the copy writes to.
@@ -172,7 +172,7 @@ TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
     fenster.Schliesst = true;
     fenster.ReleaseGraf();
   };
-  EXPECT_EQ(fenster.RefreshGraf(0, u.s.WertPuffer[0], 479, 0), -1);
+  EXPECT_EQ(fenster.RefreshGraf(0, pegel::test::Werte(u.s)[0], 479, 0), -1);
   EXPECT_TRUE(fenster.seite.Grafikspeicher.empty());
 
   // So does a group chosen meanwhile, which sets the arrays up anew.
@@ -183,7 +183,7 @@ TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
     if (einmal) fenster.InitGraf(1, 0);
     einmal = false;
   };
-  EXPECT_EQ(fenster.InitFeld(0, 1, 479, u.s.WertPuffer[0], 0), -1);
+  EXPECT_EQ(fenster.InitFeld(0, Grafiktyp::Analog, 479, pegel::test::Werte(u.s)[0], 0), -1);
 }
 
 class Refresh : public Live {
@@ -192,17 +192,17 @@ class Refresh : public Live {
   void SetUp() override {
     Live::SetUp();
     Puffer(2, 10);
-    u.s.Grafiktyp[2] = 2;
+    pegel::test::Par(u.s, 2).Typ = Grafiktyp::Digital;
     ASSERT_EQ(g.InitGraf(2, 0), 1);
-    ASSERT_EQ(g.InitFeld(0, 1, 9, u.s.WertPuffer[0], 0), 9);
-    ASSERT_EQ(g.InitFeld(1, 2, 9, u.s.WertPuffer[1], 0), 9);
+    ASSERT_EQ(g.InitFeld(0, Grafiktyp::Analog, 9, pegel::test::Werte(u.s)[0], 0), 9);
+    ASSERT_EQ(g.InitFeld(1, Grafiktyp::Digital, 9, pegel::test::Werte(u.s)[1], 0), 9);
     g.LiveGrafikAktiv = true;
     ASSERT_TRUE(g.FormPaint());
   }
   void Zyklus() {
     g.InitRefresh();
-    ASSERT_EQ(g.RefreshGraf(0, u.s.WertPuffer[0], 9, 0), 9);
-    ASSERT_EQ(g.RefreshGraf(1, u.s.WertPuffer[1], 9, 0), 9);
+    ASSERT_EQ(g.RefreshGraf(0, pegel::test::Werte(u.s)[0], 9, 0), 9);
+    ASSERT_EQ(g.RefreshGraf(1, pegel::test::Werte(u.s)[1], 9, 0), 9);
     g.FinishRefresh([this](bool inkrementell) { seiten.push_back(inkrementell); });
   }
 };
@@ -210,7 +210,7 @@ class Refresh : public Live {
 TEST_F(Refresh, AGrownRangeOrARebuildDrawsAFullPageAndPrintingNone) {
   Zyklus();
   for (double w : {105.0, 500.0, 500.0, -3.0}) {  // inside, above, unchanged, below
-    u.s.WertPuffer[0][4] = w;
+    pegel::test::Werte(u.s)[0][4] = w;
     Zyklus();
   }
   g.Neuaufbau = true;
@@ -251,8 +251,8 @@ TEST_F(Refresh, PaintAndResizeOnlyLogWhileBusy) {
   // A paint when idle resets the ranges to the current data.
   g.Schliesst = g.DruckAktiv = false;
   g.seite.GrafikstatistikVorher[1].Maximum = 1e9;
-  u.s.WertPuffer[0][4] = 150;
-  g.seite.Grafikspeicher[0] = u.s.WertPuffer[0];
+  pegel::test::Werte(u.s)[0][4] = 150;
+  g.seite.Grafikspeicher[0] = pegel::test::Werte(u.s)[0];
   EXPECT_TRUE(g.FormPaint());
   EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Maximum, 150);
 }
@@ -285,16 +285,16 @@ TEST_F(Live, TimeSpansOfTheFixedWindow) {
     EXPECT_DOUBLE_EQ(g.seite.LabelMinuten, f.labelMinuten) << f.k;
     EXPECT_EQ(ZeitText(g.seite.FestAnfang), f.anfang) << f.k;
     EXPECT_LT(g.seite.FestAnfang, 1.0) << f.k;
-    EXPECT_DOUBLE_EQ(u.s.Heute, tag + f.jetzt);
-    EXPECT_DOUBLE_EQ(u.s.PrintDate, u.s.Heute - 1);
+    EXPECT_DOUBLE_EQ(u.s.Abfrage.Heute, tag + f.jetzt);
+    EXPECT_DOUBLE_EQ(u.s.Abfrage.PrintDate, u.s.Abfrage.Heute - 1);
   }
   EXPECT_TRUE(Geloggt("Anzeige von 22 bis 25"));
 
-  u.s.Heute = 5;
+  u.s.Abfrage.Heute = 5;
   for (int k : {-1, 9}) EXPECT_FALSE(g.Zeitfenster(k, 30, tag + Uhrzeit(9, 0)));
   EXPECT_EQ(u.meldungen.gezeigt, std::vector<std::string>(2, Ansi("Ungültiges Zeitintervall !")));
   EXPECT_DOUBLE_EQ(g.Spanne, 0.5);
-  EXPECT_EQ(u.s.Heute, 5);
+  EXPECT_EQ(u.s.Abfrage.Heute, 5);
 }
 
 class Gruppe : public Live {
@@ -305,7 +305,7 @@ class Gruppe : public Live {
     Puffer(4, 10);
   }
   bool Laden(std::vector<std::int32_t> mitglieder, int zahl) {
-    TGruppe& gr = u.s.GruppenTabelle[3];
+    TGruppe& gr = u.s.Gruppen.GruppenTabelle[3];
     gr.Mitglieder.fill(0);
     std::copy(mitglieder.begin(), mitglieder.end(), gr.Mitglieder.begin());
     gr.Mitgliederzahl = zahl;
@@ -314,18 +314,19 @@ class Gruppe : public Live {
 };
 
 TEST_F(Gruppe, MembersBecomeTheCharts) {
-  u.s.Grafikanzeige[1] = true;
-  u.s.ItemWerte[4].UpWarn = 77;
-  u.s.AktDaten[4][2] = "Min";
+  u.s.Auswahl.Grafikanzeige[1] = true;
+  pegel::test::Par(u.s, 4).UpWarn = 77;
+  u.s.Sammler.AktDaten[4][2] = "Min";
   ASSERT_TRUE(Laden({2, 4, 181, 0, 3}, 2));
   // Only the first two members count; entry 3 comes after the first empty one.
-  EXPECT_EQ(std::vector<bool>(u.s.Grafikanzeige.begin() + 1, u.s.Grafikanzeige.begin() + 5),
+  EXPECT_EQ(std::vector<bool>(u.s.Auswahl.Grafikanzeige.begin() + 1,
+                              u.s.Auswahl.Grafikanzeige.begin() + 5),
             (std::vector<bool>{false, true, false, true}));
   EXPECT_EQ(g.seite.Anzahl, 2);
   EXPECT_EQ(g.seite.Anzeige[2].Name, "P4");
   EXPECT_EQ(g.seite.Anzeige[2].UpWarn, 77);
   EXPECT_EQ(g.seite.Anzeige[2].Statistiktexte[2], "Min");
-  EXPECT_EQ(g.seite.Grafikspeicher[1], u.s.WertPuffer[3]);
+  EXPECT_EQ(g.seite.Grafikspeicher[1], pegel::test::Werte(u.s)[3]);
   EXPECT_EQ(seiten, 1);
   EXPECT_TRUE(g.LiveGrafikAktiv);
   EXPECT_FALSE(g.Ladefehler);
@@ -345,7 +346,7 @@ TEST_F(Gruppe, ChartsThatCannotBeSetUpEndTheLoad) {
 
   // A member of another type leaves the window without live refresh, but no error.
   g.Ladefehler = false;
-  u.s.Grafiktyp[2] = 0;
+  pegel::test::Par(u.s, 2).Typ = GrafiktypAus(0);
   EXPECT_TRUE(Laden({1, 2}, 2));
   EXPECT_FALSE(g.Ladefehler);
   EXPECT_FALSE(g.LiveGrafikAktiv);
@@ -362,7 +363,7 @@ TEST_F(Gruppe, ACountAboveTheListedMembersLeavesAnEmptyChartThatStillDraws) {
   int timer = 0;
   SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, [&] { ++timer; }};
   g.InitRefresh();
-  ASSERT_EQ(g.RefreshGraf(1, u.s.WertPuffer[1], 9, 0), 9);
+  ASSERT_EQ(g.RefreshGraf(1, pegel::test::Werte(u.s)[1], 9, 0), 9);
   g.FinishRefresh([&](bool inkrementell) {
     EXPECT_TRUE(RefreshAusgabe(g.seite, c, g.schriften, umfeld, false, inkrementell));
   });

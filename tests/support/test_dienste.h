@@ -15,6 +15,8 @@
 #include "cp1252.h"
 #include "dienste.h"
 #include "logbuch.h"
+#include "parameter_schreiber.h"
+#include "ring_zugriff.h"
 #include "services.h"
 #include "state.h"
 
@@ -112,6 +114,10 @@ class FakePrinter : public PrinterService {
     return quer.value_or(true) ? std::pair{297, 210} : std::pair{210, 297};
   }
 };
+
+// Write access to the parameter table of a test's own state.
+inline Parameter& Par(PegelStatus& s, int n) { return ParameterSchreiber(s).at(n); }
+inline void ItemcountSetzen(PegelStatus& s, int n) { ParameterSchreiber(s).ItemcountSetzen(n); }
 
 // A fresh, empty directory under the system's temporary directory, removed afterwards.
 class TempVerz {

@@ -37,22 +37,23 @@ struct Aufbau {
 
   // Three parameters (analog, digital, analog) with a full buffer, newest slot 20.
   Aufbau() {
-    test::DateiSchreiben(u.s.IniDatei, "[Einheiten]\r\nItem1=m\r\nItem3=bar\r\n");
-    u.s.Itemcount = 3;
-    u.s.Puffer = Puffer;
-    u.s.ItemListe = {"Pegel", "Pumpe", "Druck"};
+    test::DateiSchreiben(u.s.Pfade.IniDatei, "[Einheiten]\r\nItem1=m\r\nItem3=bar\r\n");
+    pegel::test::ItemcountSetzen(u.s, 3);
+    u.s.Anzeige.Puffer = Puffer;
+    ParameterSchreiber(u.s).ItemListe() = {"Pegel", "Pumpe", "Druck"};
     const int typen[] = {1, 2, 1};
-    u.s.WertPuffer.assign(3, std::vector<double>(Puffer));
-    u.s.ZeitPuffer.assign(Puffer, 0.0);
+    pegel::test::Werte(u.s).assign(3, std::vector<double>(Puffer));
+    pegel::test::Zeiten(u.s).assign(Puffer, 0.0);
     for (int j = 1; j <= 3; ++j) {
-      u.s.Itemnames.at(j) = u.s.ItemListe[j - 1];
-      u.s.Grafiktyp.at(j) = typen[j - 1];
-      u.s.ItemWerte.at(j).ColorNorm = chart::Rgb(0, 0, 160);
+      pegel::test::Par(u.s, j).Itemname = u.s.Par().ItemListe()[j - 1];
+      pegel::test::Par(u.s, j).Typ = GrafiktypAus(typen[j - 1]);
+      pegel::test::Par(u.s, j).ColorNorm = chart::Rgb(0, 0, 160);
       for (int i = 0; i < Puffer; ++i) {
-        u.s.WertPuffer[j - 1][i] = typen[j - 1] == 2 ? (i / 7) % 2 : 10 * std::sin(i / (3.0 + j));
+        pegel::test::Werte(u.s)[j - 1][i] =
+            typen[j - 1] == 2 ? (i / 7) % 2 : 10 * std::sin(i / (3.0 + j));
       }
     }
-    u.s.PufferZeiger = 25;
+    pegel::test::Schreibzaehler(u.s) = 25;
     tabelle.SpaltenSetzen(4);
   }
   QListWidget* Liste() { return echtdaten.findChild<QListWidget*>("lbDDE"); }
@@ -120,9 +121,9 @@ class TestLiveFenster : public QObject {
       // A new sample: the table's timer refreshes the chart and the page changes.
       QTRY_VERIFY(a.TimerRefresh()->isActive());
       const QImage vorher = a.tagesgrafik.Flaeche().Bild().copy();
-      a.u.s.WertPuffer[0][21] = 25;
-      a.u.s.WertPuffer[2][21] = -25;
-      a.u.s.PufferZeiger = 26;
+      pegel::test::Werte(a.u.s)[0][21] = 25;
+      pegel::test::Werte(a.u.s)[2][21] = -25;
+      pegel::test::Schreibzaehler(a.u.s) = 26;
       QTRY_COMPARE_WITH_TIMEOUT(a.logik.LetzterZeiger, 26, 3000);
       QTRY_VERIFY(a.tagesgrafik.Flaeche().Bild() != vorher);
       QCOMPARE(a.grafik.seite.Grafikspeicher[0][21], 25.0);
@@ -151,9 +152,9 @@ class TestLiveFenster : public QObject {
 
   void autoStartOpensTheChartAndAnEmptyGroupClosesIt() {
     Aufbau a;
-    a.u.s.Grafikanzeige[3] = true;
-    a.u.s.AutoStartAktiv = true;
-    a.u.s.GruppenTabelle[1].Mitgliederzahl = 0;
+    a.u.s.Auswahl.Grafikanzeige[3] = true;
+    a.u.s.Anzeige.AutoStartAktiv = true;
+    a.u.s.Gruppen.GruppenTabelle[1].Mitgliederzahl = 0;
     bool offen = false, geschlossen = false;
     a.ImFenster([&] {
       offen = a.tagesgrafik.isVisible() && a.grafik.seite.Anzahl == 1;
@@ -167,7 +168,7 @@ class TestLiveFenster : public QObject {
     QVERIFY(a.u.meldungen.gezeigt ==
             std::vector<std::string>{"Fehler bei der Grafik-Initialisierung !"});
     QTRY_VERIFY(a.Panel()->isEnabled());
-    QVERIFY(!a.u.s.AutoStartAktiv);
+    QVERIFY(!a.u.s.Anzeige.AutoStartAktiv);
   }
 
   void printingGoesToThePrinterAndFailuresAreLogged() {

@@ -10,6 +10,7 @@
 #include "kommandos.h"
 #include "konfiguration.h"
 #include "plattform.h"
+#include "spannen.h"
 #include "text_format.h"
 
 namespace pegeltool {
@@ -19,69 +20,67 @@ using nlohmann::ordered_json;
 using pegel::Cp1252ZuUtf8;
 
 ordered_json ParameterJson(const pegel::PegelStatus& s, int n) {
-  const auto i = static_cast<std::size_t>(n);
-  const auto& def = s.ItemDefs.at(i);
-  const auto& w = s.ItemWerte.at(i);
-  const auto& summe = s.ItemSummen.at(i);
+  const pegel::Parameter& par = s.Par().at(n);
   ordered_json p;
   p["nr"] = n;
-  p["Item"] = Cp1252ZuUtf8(def.Item);
-  p["Itemname"] = Cp1252ZuUtf8(def.Itemname);
-  p["Einheit"] = Cp1252ZuUtf8(def.Einheit);
-  p["Grafiktyp"] = s.Grafiktyp.at(i);
-  p["GrafikRef"] = s.GrafikRef.at(i);
-  p["UpLimit"] = w.UpLimit;
-  p["LoLimit"] = w.LoLimit;
-  p["UpWarn"] = w.UpWarn;
-  p["LoWarn"] = w.LoWarn;
-  p["ColorWarn"] = w.ColorWarn;
-  p["ColorNorm"] = w.ColorNorm;
-  p["MinSkal"] = w.MinSkal;
-  p["MaxSkal"] = w.MaxSkal;
-  p["Grafikanzeige"] = s.Grafikanzeige.at(i);
-  p["GrafikSumEinheit"] = Cp1252ZuUtf8(summe.GrafikSumEinheit);
-  p["GrafikSumTeiler"] = summe.GrafikSumTeiler;
+  p["Item"] = Cp1252ZuUtf8(par.Item);
+  p["Itemname"] = Cp1252ZuUtf8(par.ItemnameKurz());
+  p["Einheit"] = Cp1252ZuUtf8(par.Einheit);
+  p["Grafiktyp"] = pegel::Roh(par.Typ);
+  p["GrafikRef"] = par.GrafikRef;
+  p["UpLimit"] = par.UpLimit;
+  p["LoLimit"] = par.LoLimit;
+  p["UpWarn"] = par.UpWarn;
+  p["LoWarn"] = par.LoWarn;
+  p["ColorWarn"] = par.ColorWarn;
+  p["ColorNorm"] = par.ColorNorm;
+  p["MinSkal"] = par.MinSkal;
+  p["MaxSkal"] = par.MaxSkal;
+  p["Grafikanzeige"] = s.Auswahl.Grafikanzeige.at(static_cast<std::size_t>(n));
+  p["GrafikSumEinheit"] = Cp1252ZuUtf8(par.GrafikSumEinheit);
+  p["GrafikSumTeiler"] = par.GrafikSumTeiler;
   return p;
 }
 
 ordered_json Ergebnis(const pegel::PegelStatus& s, const HeadlessMessages& m,
                       const CollectingSink& log) {
   ordered_json j;
-  j["ini"] = Cp1252ZuUtf8(s.IniDatei.filename().string());
+  j["ini"] = Cp1252ZuUtf8(s.Pfade.IniDatei.filename().string());
   j["KonfigOK"] = s.KonfigOK;
-  j["Itemcount"] = s.Itemcount;
+  j["Itemcount"] = s.Par().Itemcount();
   ordered_json par = ordered_json::array();
   // Only parameters that were loaded: the loop stops at a missing display name.
-  const int geladen = static_cast<int>(s.ItemListe.size());
-  for (int n = 1; n <= std::min(geladen, s.Itemcount); ++n) par.push_back(ParameterJson(s, n));
+  const int geladen = static_cast<int>(s.Par().ItemListe().size());
+  for (int n = 1; n <= std::min(geladen, s.Par().Itemcount()); ++n)
+    par.push_back(ParameterJson(s, n));
   j["parameter"] = par;
   const auto& e = s.Einstell;
   ordered_json st;
-  st["DDEIntervall"] = s.DDEIntervall;
-  st["DDEIntervallMs"] = s.DDEIntervallMs;
-  st["DDEEinheit"] = s.DDEEinheit;
-  st["GrafikIntervall"] = s.GrafikIntervall;
-  st["GrafikIntervallEinheit"] = s.GrafikIntervallEinheit;
-  st["Puffer"] = s.Puffer;
-  st["AutoStartAktiv"] = s.AutoStartAktiv;
-  st["FehlerLog"] = s.FehlerLog;
-  st["AlteDaten"] = s.AlteDaten;
-  st["Textrand"] = s.Textrand;
-  st["PR"] = s.PR;
-  st["NK"] = s.NK;
-  st["Querformat"] = s.Querformat;
-  st["Druckbreite"] = s.Druckbreite;
-  st["Druckhoehe"] = s.Druckhoehe;
-  st["DruckerNr"] = s.DruckerNr;
-  st["DruckerName"] = Cp1252ZuUtf8(s.DruckerName);
-  st["TimerSampleMs"] = s.TimerSampleMs;
+  st["DDEIntervall"] = s.Takt.DDEIntervall;
+  st["DDEIntervallMs"] = s.Takt.DDEIntervallMs;
+  st["DDEEinheit"] = s.Takt.DDEEinheit;
+  st["GrafikIntervall"] = s.Anzeige.GrafikIntervall;
+  st["GrafikIntervallEinheit"] = s.Anzeige.GrafikIntervallEinheit;
+  st["Puffer"] = s.Anzeige.Puffer;
+  st["AutoStartAktiv"] = s.Anzeige.AutoStartAktiv;
+  st["FehlerLog"] = s.Anzeige.FehlerLog;
+  st["AlteDaten"] = s.Anzeige.AlteDaten;
+  st["Textrand"] = s.Anzeige.Textrand;
+  st["PR"] = s.Formate.PR;
+  st["NK"] = s.Formate.NK;
+  st["Querformat"] = s.Druck.Querformat;
+  st["Druckbreite"] = s.Druck.Druckbreite;
+  st["Druckhoehe"] = s.Druck.Druckhoehe;
+  st["DruckerNr"] = s.Druck.DruckerNr;
+  st["DruckerName"] = Cp1252ZuUtf8(s.Druck.DruckerName);
+  st["TimerSampleMs"] = s.Anzeige.TimerSampleMs;
   st["Auswahl"] = e.coStunden;
   st["AuswahlText"] = Cp1252ZuUtf8(pegel::SpannenText(e.coStunden));
   st["AndereZeit"] = e.spAndere;
   j["einstellungen"] = st;
   ordered_json gr = ordered_json::array();
-  for (int g = 1; g <= s.GruppenAnzahl; ++g) {
-    const auto& grp = s.GruppenTabelle.at(static_cast<std::size_t>(g));
+  for (int g = 1; g <= s.Gruppen.GruppenAnzahl; ++g) {
+    const auto& grp = s.Gruppen.GruppenTabelle.at(static_cast<std::size_t>(g));
     ordered_json o;
     o["nr"] = g;
     o["Name"] = Cp1252ZuUtf8(grp.Name);

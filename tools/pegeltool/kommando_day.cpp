@@ -86,18 +86,18 @@ int KommandoDay(const std::vector<std::string>& args) {
   CollectingSink senke;
   pegel::Logbuch log(s, uhr, &senke);
 
-  const auto pgh = s.ProgDir / (frei[1] + ".PGH");
-  const auto dat = s.ProgDir / (frei[1] + ".DAT");
+  const auto pgh = s.Pfade.ProgDir / (frei[1] + ".PGH");
+  const auto dat = s.Pfade.ProgDir / (frei[1] + ".DAT");
   const bool kopfOk = pegel::ReadHeaderF(s, pgh);
-  const pegel::Kopfdaten kopf = s.TagKopf;
+  const pegel::Kopfdaten kopf = s.Tage.TagKopf;
   std::int32_t zeilen = 0;
   if (kopfOk) {
-    zeilen = pegel::ReadDataF(s, log, dat, s.DatenGitter);
+    zeilen = pegel::ReadDataF(s, log, dat, s.Tage.DatenGitter);
   } else {
     log.LogAll(pegel::Ansi("PGH-Datei ") + pgh.string() +
                pegel::Ansi(" nicht gefunden oder ungültig !"));
   }
-  const auto& g = s.DatenGitter;
+  const auto& g = s.Tage.DatenGitter;
   const std::size_t n = zeilen >= 1 ? g.Zeilen() : 0;
   const int parameter = kopfOk ? std::clamp(kopf.Itemcount, 0, pegel::MaxItems) : 0;
 
@@ -113,7 +113,7 @@ int KommandoDay(const std::vector<std::string>& args) {
     nlohmann::json j;
     j["kopf"] = {{"ok", kopfOk},
                  {"Itemcount", kopf.Itemcount},
-                 {"Messintervall", s.Messintervall},
+                 {"Messintervall", s.Tage.Messintervall},
                  {"IntervallZahl", kopf.IntervallZahl},
                  {"IntervallEinheit", U(kopf.IntervallEinheit)}};
     auto& par = j["kopf"]["parameter"] = nlohmann::json::array();
@@ -121,12 +121,12 @@ int KommandoDay(const std::vector<std::string>& args) {
       const auto& p = kopf.Par.at(static_cast<std::size_t>(i));
       par.push_back({{"nr", i},
                      {"name", U(p.Name)},
-                     {"Grafiktyp", p.Grafiktyp},
+                     {"Grafiktyp", pegel::Roh(p.Typ)},
                      {"GrafikRef", p.GrafikRef},
                      {"Einheit", U(p.Einheit)}});
     }
     j["zeilen"] = zeilen;
-    j["Spaltenzahl"] = kopfOk ? nlohmann::json(s.Spaltenzahl) : nlohmann::json(nullptr);
+    j["Spaltenzahl"] = kopfOk ? nlohmann::json(s.Tage.Spaltenzahl) : nlohmann::json(nullptr);
     j["erste_zeit"] = n ? nlohmann::json(U(g.Zelle(0, 1))) : nlohmann::json(nullptr);
     j["letzte_zeit"] = n ? nlohmann::json(U(g.Zelle(n - 1, 1))) : nlohmann::json(nullptr);
     if (zeilenBereich) {
@@ -137,20 +137,21 @@ int KommandoDay(const std::vector<std::string>& args) {
     for (const auto& m : senke.meldungen) j["log"].push_back(U(m));
     std::cout << j.dump(2) << "\n";
   } else {
-    std::cout << "Tag " << frei[1] << " in " << s.ProgDir.string() << "\n";
+    std::cout << "Tag " << frei[1] << " in " << s.Pfade.ProgDir.string() << "\n";
     if (kopfOk) {
       std::cout << "Kopf: " << kopf.Itemcount << " Parameter, Intervall " << kopf.IntervallZahl
-                << U(kopf.IntervallEinheit) << " (" << s.Messintervall << " ms)\n";
+                << U(kopf.IntervallEinheit) << " (" << s.Tage.Messintervall << " ms)\n";
       for (int i = 1; i <= parameter; ++i) {
         const auto& p = kopf.Par.at(static_cast<std::size_t>(i));
         std::cout << "  " << i << ": " << U(p.Name) << " [" << U(p.Einheit) << "] "
-                  << (p.Grafiktyp == 2 ? "digital" : "analog") << ", Ref " << p.GrafikRef << "\n";
+                  << (p.Typ == pegel::Grafiktyp::Digital ? "digital" : "analog") << ", Ref "
+                  << p.GrafikRef << "\n";
       }
     } else {
       std::cout << "Kopf: nicht lesbar\n";
     }
     std::cout << "Zeilen: " << zeilen;
-    if (kopfOk) std::cout << ", Spaltenzahl: " << s.Spaltenzahl;
+    if (kopfOk) std::cout << ", Spaltenzahl: " << s.Tage.Spaltenzahl;
     std::cout << "\n";
     if (n) {
       std::cout << "Erste Zeit: " << U(g.Zelle(0, 1)) << ", letzte Zeit: " << U(g.Zelle(n - 1, 1))

@@ -27,43 +27,32 @@ namespace {
 using nlohmann::ordered_json;
 using pegel::Cp1252ZuUtf8;
 
-// Slot indices of the ring in time order, oldest first.
-std::vector<std::size_t> Zeitfolge(const pegel::PegelStatus& s) {
-  const auto laenge = s.ZeitPuffer.size();
-  std::vector<std::size_t> folge;
-  if (laenge == 0) return folge;
-  const std::int32_t neuestes = s.PufferZeiger - 5;
-  const std::size_t start = neuestes < 0 ? 0 : (static_cast<std::size_t>(neuestes) + 1) % laenge;
-  for (std::size_t i = 0; i < laenge; ++i) folge.push_back((start + i) % laenge);
-  return folge;
-}
-
 ordered_json Ergebnis(const pegel::PegelStatus& s, pegel::Viewer& viewer, const HeadlessMessages& m,
                       const CollectingSink& log) {
-  const auto folge = Zeitfolge(s);
+  const auto folge = s.Ring.SlotsInZeitfolge();
   ordered_json j;
-  j["PufferZeiger"] = s.PufferZeiger;
-  j["Schreibposition"] = s.PufferZeiger - 5;
+  j["PufferZeiger"] = s.Ring.Zaehler();
+  j["Schreibposition"] = s.Ring.NeuesterSlot();
   j["zeilen_gesamt"] = viewer.Abfrage().ZeilenGesamt();
   ordered_json par = ordered_json::array();
-  for (int n = 1; n <= s.Itemcount && n <= pegel::MaxItems; ++n) {
+  for (int n = 1; n <= s.Par().Itemcount() && n <= pegel::MaxItems; ++n) {
     const auto i = static_cast<std::size_t>(n);
-    const auto& w = s.ItemWerte.at(i);
+    const auto& w = s.Statistik.at(i);
     ordered_json p;
     p["nr"] = n;
     p["Anzahl"] = w.Anzahl;
     p["Mittelwert"] = w.Mittelwert;
     p["Minimum"] = w.Minimum;
     p["Maximum"] = w.Maximum;
-    p["AktMax"] = s.AktMax.at(i);
+    p["AktMax"] = s.Sammler.AktMax.at(i);
     ordered_json akt = ordered_json::array();
     for (int f = 1; f <= 8; ++f) {
-      akt.push_back(Cp1252ZuUtf8(s.AktDaten.at(i).at(static_cast<std::size_t>(f))));
+      akt.push_back(Cp1252ZuUtf8(s.Sammler.AktDaten.at(i).at(static_cast<std::size_t>(f))));
     }
     p["AktDaten"] = akt;
     ordered_json werte = ordered_json::array();
-    if (i - 1 < s.WertPuffer.size()) {
-      const auto& zeile = s.WertPuffer[i - 1];
+    if (n <= s.Ring.Zeilen()) {
+      const auto& zeile = s.Ring.Zeile(n);
       for (std::size_t slot : folge) {
         if (slot >= zeile.size() || zeile[slot] == pegel::NoValue) {
           werte.push_back(nullptr);
@@ -77,7 +66,9 @@ ordered_json Ergebnis(const pegel::PegelStatus& s, pegel::Viewer& viewer, const 
   }
   j["parameter"] = par;
   ordered_json zeiten = ordered_json::array();
-  for (std::size_t slot : folge) zeiten.push_back(pegel::ZeitText(s.ZeitPuffer[slot]));
+  for (std::size_t slot : folge) {
+    zeiten.push_back(pegel::ZeitText(s.Ring.Zeit(static_cast<std::int32_t>(slot))));
+  }
   j["zeiten"] = zeiten;
   ordered_json tabelle = ordered_json::array();
   for (const auto& zeile : viewer.Tabelle().AlleZeilen()) {
@@ -188,7 +179,7 @@ int KommandoPoll(const std::vector<std::string>& args) {
   pegel::ErstesZeigen(s, d);
   pegel::Viewer viewer(s, d);
   viewer.Starten();
-  if (abstand < 0) abstand = s.TimerSampleMs;
+  if (abstand < 0) abstand = s.Anzeige.TimerSampleMs;
   for (std::int32_t n = 0; n < durchlaeufe && viewer.Laeuft(); ++n) {
     std::this_thread::sleep_for(std::chrono::milliseconds(abstand));
     viewer.TimerSampleTimer();

@@ -35,13 +35,13 @@ bool GrafikSchreiben(pegel::PegelStatus& s, pegel::Dienste& d, pegel::LiveTabell
   char* argv[] = {name, nullptr};
   QGuiApplication app(argc, argv);
 
-  s.GanzerTag = false;
-  s.MitCursor = false;
+  s.Anzeige.GanzerTag = false;
+  s.Anzeige.MitCursor = false;
   pegel::chart::LiveGrafik grafik(s, d);
   pegel::chart::Echtdaten echtdaten(s, d, grafik, tabelle);
-  std::vector<bool> auswahl(static_cast<std::size_t>(std::max(0, s.Itemcount)), false);
+  std::vector<bool> auswahl(static_cast<std::size_t>(std::max(0, s.Par().Itemcount())), false);
   for (int p : auftrag.parameter) {
-    if (p <= s.Itemcount) auswahl[static_cast<std::size_t>(p - 1)] = true;
+    if (p <= s.Par().Itemcount()) auswahl[static_cast<std::size_t>(p - 1)] = true;
   }
   const auto folge = echtdaten.btGrafikClick(auswahl, false, [](bool) {});
   if (folge != pegel::chart::Echtdaten::Folge::GrafikZeigen) return false;

@@ -103,7 +103,7 @@ TFo_Echtdaten::TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d,
 
 void TFo_Echtdaten::ListeFuellen() {
   lbDDE_->clear();
-  for (const auto& name : s_.ItemListe) lbDDE_->addItem(Q(name));
+  for (const auto& name : s_.Par().ItemListe()) lbDDE_->addItem(Q(name));
   for (int i = 0; i < lbDDE_->count(); ++i) lbDDE_->item(i)->setSizeHint(QSize(0, 14));
 }
 
@@ -121,7 +121,7 @@ void TFo_Echtdaten::showEvent(QShowEvent* e) {
   ListeFuellen();
   const bool automatisch = logik_.FormShow();
   for (int i = 0; i < lbDDE_->count() && i < pegel::MaxItems; ++i) {
-    lbDDE_->item(i)->setSelected(s_.Grafikanzeige.at(static_cast<std::size_t>(i) + 1));
+    lbDDE_->item(i)->setSelected(s_.Auswahl.Grafikanzeige.at(static_cast<std::size_t>(i) + 1));
   }
   if (automatisch) QTimer::singleShot(0, this, &TFo_Echtdaten::btGrafikClick);
 }

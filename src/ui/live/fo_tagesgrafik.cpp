@@ -103,7 +103,7 @@ void TFo_Tagesgrafik::showEvent(QShowEvent* e) {
 
 void TFo_Tagesgrafik::GruppenEintragen() {
   Gruppe1_->clear();
-  const auto namen = pegel::GruppenNamenLesen(s_.GruppenDatei);
+  const auto namen = pegel::GruppenNamenLesen(s_.Pfade.GruppenDatei);
   for (std::size_t i = 0; i < namen.size(); ++i) {
     auto* eintrag = Gruppe1_->addAction(Q(namen[i]));
     const int g = static_cast<int>(i) + 1;
@@ -161,7 +161,7 @@ void TFo_Tagesgrafik::quer1Click() {
 }
 
 void TFo_Tagesgrafik::Gruppe1Click(int g) {
-  s_.AktGruppe = g;
+  s_.Auswahl.AktGruppe = g;
   grafik_.Grafik_Laden(g, [this] { FormPaint(); });
   if (grafik_.Ladefehler) close();
 }

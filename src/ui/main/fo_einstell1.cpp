@@ -8,6 +8,7 @@
 #include "einstell_dialog.h"
 #include "konfiguration.h"
 #include "qt_text.h"
+#include "spannen.h"
 
 namespace pegelui {
 namespace {

@@ -104,7 +104,7 @@ TForm1::TForm1(pegel::PegelStatus& s, pegel::Dienste& d, pegel::Viewer& viewer,
   setCentralWidget(mitte);
   if (memo != nullptr) memo->SetzeMemo(MemF_);
 
-  TimerSample_ = Zeitgeber(this, "TimerSample", s_.TimerSampleMs);
+  TimerSample_ = Zeitgeber(this, "TimerSample", s_.Anzeige.TimerSampleMs);
   timerLabel_ = Zeitgeber(this, "timerLabel", 500);
   TimerStart_ = Zeitgeber(this, "TimerStart", 1000);
 
@@ -154,10 +154,7 @@ TForm1::TForm1(pegel::PegelStatus& s, pegel::Dienste& d, pegel::Viewer& viewer,
 TForm1::~TForm1() {
   viewer_.FensterStatus().BeobachterSetzen(nullptr);
   if (sanduhr_) QApplication::restoreOverrideCursor();
-  if (s_.KonfigOK) {
-    pegel::PufferFreigeben(s_.WertPuffer);
-    s_.ZeitPuffer.clear();
-  }
+  if (s_.KonfigOK) s_.Ring.Freigeben();
 }
 
 void TForm1::LiveTabelleSetzen(std::function<void()> zeigen) {
@@ -179,7 +176,7 @@ void TForm1::FensterGeaendert(const pegel::FensterZustand& z) {
     if (an && !t->isActive()) t->start();
     if (!an) t->stop();
   };
-  TimerSample_->setInterval(s_.TimerSampleMs);
+  TimerSample_->setInterval(s_.Anzeige.TimerSampleMs);
   schalten(TimerSample_, z.TimerSample);
   schalten(timerLabel_, z.timerLabel);
   schalten(TimerStart_, z.TimerStart);
@@ -205,7 +202,7 @@ void TForm1::FormShow() {
   setWindowTitle(windowTitle() + T(" - Version 1.81"));
   pegel::ErstesZeigen(s_, d_);
   einstellungen_.Anzeigen();
-  TimerSample_->setInterval(s_.TimerSampleMs);
+  TimerSample_->setInterval(s_.Anzeige.TimerSampleMs);
   viewer_.AutoStart();
 }
 
@@ -234,7 +231,7 @@ void TForm1::btEchtdatenZeigenClick() {
 
 void TForm1::Grafik1Click() {
   einstellungen_.Oeffnen();
-  TimerSample_->setInterval(s_.TimerSampleMs);
+  TimerSample_->setInterval(s_.Anzeige.TimerSampleMs);
 }
 
 void TForm1::Statistikinitialisieren1Click() { viewer_.StatistikInitialisieren(); }
