@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <string>
 #include <vector>
 
 #include "drucker_anschluss.h"
