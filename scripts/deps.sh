@@ -6,6 +6,9 @@ pegel_deps_install() {
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev libgl-dev fonts-liberation
     xvfb xauth imagemagick poppler-utils
+    libcups2-dev
+    # The printer tests start a private scheduler of their own (scripts/cups_privat.sh).
+    cups printer-driver-cups-pdf
     clang libclang-rt-14-dev
     python3
     libxlsxwriter-dev
