@@ -44,6 +44,11 @@ bool QtMeldungen::Frage(const std::string& text) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtMeldungen::WarnFrage(const std::string& text) {
+  return QMessageBox::warning(QApplication::activeWindow(), T(Titel), Q(text),
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtMeldungen::TextEingabe(const std::string& titel,
                                                     const std::string& prompt,
                                                     const std::string& vorgabe) {

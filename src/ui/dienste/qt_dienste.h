@@ -25,6 +25,7 @@ class QtMeldungen : public pegel::Messages {
   void Fehler(const std::string& text) override;
   void Warnung(const std::string& text) override;
   bool Frage(const std::string& text) override;
+  bool WarnFrage(const std::string& text) override;
   std::optional<std::string> TextEingabe(const std::string& titel, const std::string& prompt,
                                          const std::string& vorgabe) override;
   std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path& startVerz,
