@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <QScrollBar>
 #include <QThread>
+#include <memory>
 
 #include "plattform.h"
 #include "qt_text.h"
@@ -76,6 +77,22 @@ std::optional<std::filesystem::path> QtMeldungen::DateiOeffnen(
 }
 
 void QtEreignisse::Verarbeiten() { QCoreApplication::processEvents(); }
+
+void MemoSenke::SetzeMemo(QPlainTextEdit* memo) {
+  memo_ = memo;
+  if (memo == nullptr) return;
+  // Only the operator's own scrolling (drag, wheel, click, keys) decides whether the view
+  // follows. Qt's own test, "was the last line in view", fails for good once a resize
+  // has cut the last line in half.
+  QScrollBar* leiste = memo->verticalScrollBar();
+  auto folgen = std::make_shared<bool>(true);
+  QObject::connect(leiste, &QAbstractSlider::actionTriggered, memo,
+                   [leiste, folgen] { *folgen = leiste->sliderPosition() >= leiste->maximum(); });
+  // A new line, a shorter memo or a restored window all move the range's end.
+  QObject::connect(leiste, &QAbstractSlider::rangeChanged, memo, [leiste, folgen](int, int ende) {
+    if (*folgen) leiste->setValue(ende);
+  });
+}
 
 void MemoSenke::MemoZeile(const std::string& zeile) {
   if (memo_ == nullptr) return;

@@ -39,10 +39,13 @@ class QtEreignisse : public pegel::PendingEvents {
   void Verarbeiten() override;
 };
 
-// The main window's memo.
+// The main window's memo. Its view stays on the newest line, also when the memo gets
+// shorter, unless the operator has scrolled up to read; when they scroll back to the
+// bottom it follows again.
 class MemoSenke : public pegel::LogSink {
  public:
-  void SetzeMemo(QPlainTextEdit* memo) { memo_ = memo; }
+  // `memo` may be null (no memo); the widget is not owned.
+  void SetzeMemo(QPlainTextEdit* memo);
   void MemoZeile(const std::string& zeile) override;
 
  private:
