@@ -24,7 +24,6 @@ class TestStandarddialoge : public QObject {
     QTest::newRow("Ja") << QMessageBox::Yes << "&Ja";
     QTest::newRow("Nein") << QMessageBox::No << "&Nein";
     QTest::newRow("Abbrechen") << QMessageBox::Cancel << "Abbrechen";
-    QTest::newRow("Öffnen") << QMessageBox::Open << QString::fromUtf8("Öffnen");
   }
   void knoepfeSindDeutsch() {
     QFETCH(QMessageBox::StandardButton, knopf);
