@@ -32,6 +32,9 @@ class Messages {
   virtual void Warnung(const std::string& text) = 0;
   // Yes/No question; true for Yes.
   virtual bool Frage(const std::string& text) = 0;
+  // Yes/No question shown as a warning, for a step the operator should think twice about;
+  // true for Yes. A display without a warning style asks it as a plain question.
+  virtual bool WarnFrage(const std::string& text) { return Frage(text); }
   // One-line text prompt; empty when cancelled.
   virtual std::optional<std::string> TextEingabe(const std::string& titel,
                                                  const std::string& prompt,

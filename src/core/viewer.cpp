@@ -52,7 +52,7 @@ void Viewer::Starten() {
 
 void Viewer::Stoppen() {
   if (!fenster_.Zustand().btStoppen) return;
-  if (d_.meldungen.Frage("Datenanzeige weiter arbeiten lassen ?")) return;
+  if (d_.meldungen.WarnFrage("Datenanzeige weiter arbeiten lassen ?")) return;
   d_.meldungen.Warnung("Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !");
   fenster_.Setzen(&FensterZustand::btStarten, true);
   fenster_.Setzen(&FensterZustand::btBeenden, true);

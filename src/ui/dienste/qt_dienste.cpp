@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QThread>
+#include <memory>
 
 #include "plattform.h"
 #include "qt_text.h"
@@ -42,6 +43,11 @@ bool QtMeldungen::Frage(const std::string& text) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtMeldungen::WarnFrage(const std::string& text) {
+  return QMessageBox::warning(QApplication::activeWindow(), T(Titel), Q(text),
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtMeldungen::TextEingabe(const std::string& titel,
                                                     const std::string& prompt,
                                                     const std::string& vorgabe) {
@@ -69,6 +75,22 @@ std::optional<std::filesystem::path> QtMeldungen::DateiOeffnen(
 }
 
 void QtEreignisse::Verarbeiten() { QCoreApplication::processEvents(); }
+
+void MemoSenke::SetzeMemo(QPlainTextEdit* memo) {
+  memo_ = memo;
+  if (memo == nullptr) return;
+  // Only the operator's own scrolling (drag, wheel, click, keys) decides whether the view
+  // follows. Qt's own test, "was the last line in view", fails for good once a resize
+  // has cut the last line in half.
+  QScrollBar* leiste = memo->verticalScrollBar();
+  auto folgen = std::make_shared<bool>(true);
+  QObject::connect(leiste, &QAbstractSlider::actionTriggered, memo,
+                   [leiste, folgen] { *folgen = leiste->sliderPosition() >= leiste->maximum(); });
+  // A new line, a shorter memo or a restored window all move the range's end.
+  QObject::connect(leiste, &QAbstractSlider::rangeChanged, memo, [leiste, folgen](int, int ende) {
+    if (*folgen) leiste->setValue(ende);
+  });
+}
 
 void MemoSenke::MemoZeile(const std::string& zeile) {
   if (memo_ == nullptr) return;
