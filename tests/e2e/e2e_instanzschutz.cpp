@@ -1,6 +1,6 @@
-// `pegeltool poll` under the plant directory's single-instance guard, the one the viewer
-// takes: while another holds it, poll changes nothing and exits with 3; read-only commands
-// never take it; a guard left by a crash is recovered.
+// The plant directory's single-instance guard, taken by the viewer and `pegeltool poll`:
+// one guard per directory however it is spelled; while another holds it, poll changes
+// nothing and exits with 3; read-only commands never take it; a crash's guard is recovered.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -48,6 +48,8 @@ bool Warten(F bedingung) {
   return bedingung();
 }
 
+QString Q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
 // A plant that pegelsim wrote at 10:00 of 06.12.2026, with its sample file and AKTDAT.PGV
 // waiting; poll runs on a clock set to that morning, so that it would take them.
 class Anlage : public ::testing::Test {
@@ -66,10 +68,31 @@ class Anlage : public ::testing::Test {
     return Tool("poll", verz) + " --start '2026-12-06 10:00:05' --json " + rest;
   }
   fs::path Smp() const { return anlage / "20261206.SMP"; }
-  QString Pfad() const { return QString::fromStdString(anlage.pfad().string()); }
+  QString Pfad() const { return Q(anlage.pfad()); }
 
   TempVerz anlage, ablage;
 };
+
+TEST(Schutz, EinVerzeichnisInJederSchreibweiseIstEinSchutz) {
+  TempVerz basis, andere;
+  const fs::path anlage = basis / "anlage";
+  fs::create_directory(anlage);
+  fs::create_directory_symlink(anlage, basis / "verweis");
+  std::optional<Instanzschutz> erster(std::in_place, Q(anlage));
+  ASSERT_EQ(erster->Nehmen(), Instanzschutz::Ergebnis::Genommen);
+  EXPECT_TRUE(fs::exists(anlage / Instanzschutz::Dateiname)) << "the guard lives with the plant";
+  for (const QString& s :
+       {Q(anlage) + "/", Q(fs::relative(anlage)), Q(basis / "verweis"), Q(anlage / "." / "")}) {
+    EXPECT_EQ(Instanzschutz(s).Nehmen(), Instanzschutz::Ergebnis::Belegt) << s.toStdString();
+  }
+  EXPECT_EQ(Instanzschutz(Q(andere.pfad())).Nehmen(), Instanzschutz::Ergebnis::Genommen)
+      << "another plant runs beside it";
+  Instanzschutz fehlt(Q(basis / "fehlt"));
+  EXPECT_EQ(fehlt.Nehmen(), Instanzschutz::Ergebnis::Fehler);
+  EXPECT_TRUE(fehlt.Grund().contains(Instanzschutz::Dateiname)) << fehlt.Grund().toStdString();
+  erster.reset();
+  EXPECT_EQ(Instanzschutz(Q(basis / "verweis")).Nehmen(), Instanzschutz::Ergebnis::Genommen);
+}
 
 TEST_F(Anlage, PollNebenEinerAnzeigeAendertNichtsUndEndetMitDrei) {
   fs::create_directory_symlink(anlage.pfad(), ablage / "verweis");
@@ -77,16 +100,13 @@ TEST_F(Anlage, PollNebenEinerAnzeigeAendertNichtsUndEndetMitDrei) {
   ASSERT_EQ(anzeige->Nehmen(), Instanzschutz::Ergebnis::Genommen);
   const test::Abbild vorher = test::GealtertAufnehmen(anlage.pfad());
 
-  for (const fs::path& verz : {anlage.pfad(), ablage / "verweis"}) {
-    SCOPED_TRACE(verz.string());
-    const Lauf poll = Ausfuehren(Poll(verz), ablage, "poll");
-    EXPECT_EQ(poll.rc, 3);
-    EXPECT_EQ(poll.aus, "");
-    EXPECT_EQ(std::count(poll.fehler.begin(), poll.fehler.end(), '\n'), 1) << poll.fehler;
-    EXPECT_NE(poll.fehler.find("Prozess " + std::to_string(QCoreApplication::applicationPid())),
-              std::string::npos)
-        << poll.fehler;
-  }
+  const Lauf poll = Ausfuehren(Poll(ablage / "verweis"), ablage, "poll");
+  EXPECT_EQ(poll.rc, 3);
+  EXPECT_EQ(poll.aus, "");
+  EXPECT_EQ(std::count(poll.fehler.begin(), poll.fehler.end(), '\n'), 1) << poll.fehler;
+  EXPECT_NE(poll.fehler.find("Prozess " + std::to_string(QCoreApplication::applicationPid())),
+            std::string::npos)
+      << poll.fehler;
   // The read-only commands never take the guard.
   EXPECT_EQ(Ausfuehren(Tool("config", anlage.pfad()), ablage, "config").rc, 0);
   EXPECT_EQ(Ausfuehren(Tool("day", anlage.pfad()) + " 20261206", ablage, "day").rc, 0);

@@ -1,6 +1,6 @@
 // The command lines of the three programs: each help lists every option of the program's
-// table, --version prints the version that CMake defines, an unknown option is a usage
-// error (exit 2, nothing on stdout).
+// table, --version prints the version that CMake defines, a usage error (an unknown option
+// among them) exits with 2, writes nothing on stdout and changes no file.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -17,6 +17,7 @@
 namespace {
 
 using pegel::test::DateiLesen;
+using pegel::test::DateiSchreiben;
 using pegel::test::TempVerz;
 
 struct Lauf {
@@ -105,21 +106,34 @@ TEST(Aufruf, VersionAusCMake) {
   }
 }
 
-TEST(Aufruf, UnbekannteOptionIstEinAufruffehler) {
+TEST(Aufruf, AufruffehlerEndenMitZweiUndSchreibenNichts) {
   TempVerz anlage, ablage;
   const std::string verz = " '" + anlage.pfad().string() + "'";
-  for (const std::string& befehl :
-       {std::string(PEGELSIM " --dir") + verz + " --bogus", std::string(PEGELTOOL " --bogus"),
-        PEGELTOOL " config" + verz + " --bogus", PEGELTOOL " day" + verz + " 20261206 --bogus",
-        PEGELTOOL " poll" + verz + " --bogus", std::string(PEGELWART " --bogus"),
-        PEGELWART " --dir" + verz + " --bogus"}) {
+  DateiSchreiben(anlage / "x.txt", "");
+  // The command line, and the reason that stderr gives.
+  const std::pair<std::string, std::string> faelle[] = {
+      {PEGELSIM " --dir" + verz + " --bogus", "unbekannte Option '--bogus'"},
+      {PEGELTOOL " --bogus", "unbekannte Option '--bogus'"},
+      {PEGELTOOL " config" + verz + " --bogus", "unbekannte Option '--bogus'"},
+      {PEGELTOOL " day" + verz + " 20261206 --bogus", "unbekannte Option '--bogus'"},
+      {PEGELTOOL " poll" + verz + " --bogus", "unbekannte Option '--bogus'"},
+      {PEGELWART " --bogus", "unbekannte Option '--bogus'"},
+      {PEGELWART " --dir" + verz + " --bogus", "unbekannte Option '--bogus'"},
+      {PEGELTOOL, "Aufruf: pegeltool KOMMANDO"},
+      {PEGELTOOL " konfig" + verz, "unbekanntes Kommando 'konfig'"},
+      {PEGELTOOL " config '" + (anlage / "fehlt").string() + "'", "ist kein Verzeichnis"},
+      {PEGELTOOL " config '" + (anlage / "x.txt").string() + "'", "ist kein Verzeichnis"},
+      {PEGELTOOL " config" + verz + verz, "zu viele Argumente"},
+      {PEGELTOOL " day" + verz, "Argumente fehlen"},
+  };
+  for (const auto& [befehl, grund] : faelle) {
     SCOPED_TRACE(befehl);
     const Lauf l = Ausfuehren(befehl, ablage);
     EXPECT_EQ(l.rc, 2);
     EXPECT_EQ(l.aus, "");
-    EXPECT_NE(l.fehler.find("unbekannte Option '--bogus'"), std::string::npos) << l.fehler;
+    EXPECT_NE(l.fehler.find(grund), std::string::npos) << l.fehler;
   }
-  EXPECT_TRUE(std::filesystem::is_empty(anlage.pfad()));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(anlage.pfad()), {}), 1);
 }
 
 }  // namespace

@@ -119,23 +119,4 @@ TEST(PegeltoolConfig, ABadConfigurationExitsWithOne) {
   EXPECT_TRUE(fs::is_empty(leer.pfad()));
 }
 
-TEST(PegeltoolConfig, UsageErrorsExitWithTwo) {
-  TempVerz anlage, ablage;
-  DateiSchreiben(anlage / "PEGELDDE.INI", kAnlageIni);
-  const std::string verz = anlage.pfad().string();
-  const std::vector<std::vector<std::string>> faelle = {
-      {},
-      {"config", (anlage / "fehlt").string()},
-      {"config", (anlage / "PEGELDDE.INI").string()},
-      {"config", verz, "--xml"},
-      {"konfig", verz},
-  };
-  for (const auto& args : faelle) {
-    SCOPED_TRACE(args.size() > 1 ? args[1] : "");
-    const Ergebnis e = Pegeltool(args, ablage);
-    EXPECT_EQ(e.rc, 2);
-    EXPECT_TRUE(e.aus.empty()) << "usage errors go to stderr";
-  }
-}
-
 }  // namespace
