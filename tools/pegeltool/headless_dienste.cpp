@@ -4,7 +4,9 @@
 
 namespace pegeltool {
 
-HeadlessLauf::HeadlessLauf(const std::filesystem::path& verz, bool nurLesen) {
+HeadlessLauf::HeadlessLauf(const std::filesystem::path& verz, bool nurLesen,
+                           std::optional<pegel::TDateTime> start)
+    : uhr(start) {
   s.NurLesen = nurLesen;
   s.PfadeSetzen(std::filesystem::absolute(verz));
   s.ProgrammStart(uhr.Jetzt());

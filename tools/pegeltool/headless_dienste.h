@@ -3,6 +3,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,12 +21,25 @@ using pegel::HeadlessMessages;
 using pegel::NoEvents;
 using pegel::NoPrinter;
 
+// The machine's clock, or, with a start time, the machine's clock shifted so that it read
+// that time when the run began; it runs on at the machine's pace.
+class LaufUhr : public pegel::SystemUhr {
+ public:
+  explicit LaufUhr(std::optional<pegel::TDateTime> start = {})
+      : versatz_(start ? *start - pegel::LokaleZeitJetzt() : 0.0) {}
+  pegel::TDateTime Jetzt() override { return SystemUhr::Jetzt() + versatz_; }
+
+ private:
+  pegel::TDateTime versatz_;
+};
+
 // A plant directory's state with the headless services, wired together; the state's
-// paths are set and the run-state is that of a program start.
+// paths are set and the run-state is that of a program start at the clock's time.
 struct HeadlessLauf {
-  HeadlessLauf(const std::filesystem::path& verz, bool nurLesen);
+  HeadlessLauf(const std::filesystem::path& verz, bool nurLesen,
+               std::optional<pegel::TDateTime> start = {});
   pegel::PegelStatus s;
-  pegel::SystemUhr uhr;
+  LaufUhr uhr;
   HeadlessMessages meldungen;
   NoEvents ereignisse;
   CollectingSink senke;
