@@ -7,7 +7,6 @@
 #include "anlage_dateien.h"
 #include "historie_laden.h"
 #include "spannen_wahl.h"
-#include "tagesdateien.h"
 #include "test_dienste.h"
 
 namespace pegel {
@@ -238,27 +237,7 @@ TEST_F(Historie, ColumnCheckShowsTheMismatchAndTakesTheFilesCount) {
   EXPECT_EQ(e.meldungen, std::vector<std::string>{
                              "Parameterzahl in PGH-Datei (2) <> Spaltenzahl der Messdatei (3)"});
   EXPECT_EQ(e.HistKopf.Itemcount, 3);
-  EXPECT_EQ(e.HistKopf.Par[2].Name, "Pumpe");
   EXPECT_EQ(e.lbPars, (std::vector<std::string>{"Pegel  [m]", "Pumpe  [an]"}));
-  EXPECT_EQ(e.tag.lbDatum, "05.12.2026");
-  EXPECT_EQ(e.HistKopf.IntervallZahl, 10);
-}
-
-TEST_F(Historie, ReadsTheCellsExactlyAsReadDataF) {
-  const std::string daten = "a;00:00:01; 1,5 ;;x\r\nb;00:00:02\nc;00:00:03;" +
-                            std::string(300, 'z') + std::string(";\0;9\r\n", 6);
-  const auto e = Laden(daten);
-  test::Umgebung u;
-  gitter g;
-  u.s.TagKopf.Itemcount = 2;
-  ASSERT_EQ(ReadDataF(u.s, u.log, v / "20261205.DAT", g), 3);
-  ASSERT_EQ(e.DatenGitter.Zeilen(), g.Zeilen());
-  for (std::size_t r = 0; r < g.Zeilen(); ++r) {
-    for (std::size_t c = 0; c < gitter::Spalten; ++c) {
-      EXPECT_EQ(e.DatenGitter.Zelle(r, c), g.Zelle(r, c)) << r << "," << c;
-    }
-  }
-  EXPECT_EQ(e.Spaltenzahl, u.s.Spaltenzahl);
 }
 
 }  // namespace

@@ -37,24 +37,16 @@ void BandGespiegelt(const SpannenWahl& w) {
 
 TEST(SpannenWahl, OneBarMovedPastTheOtherPushesItAndTheBandFollows) {
   const gitter g = Tag(Sekunden(10, 3600));
-  const Abschnitte a = AbschnitteFinden(g, 1000);
   SpannenWahl w;
-  w.Laden(g, 10, a);
-  EXPECT_EQ(w.lbT1(), "01:00:00");
+  w.Laden(g, 10, AbschnitteFinden(g, 1000));
   EXPECT_EQ(w.lbT2(), "01:00:09");
-  EXPECT_EQ(w.Zeilen(), 10);
-
   w.tb1Verschieben(7);
-  EXPECT_EQ(w.lbT1(), "01:00:06");
-  EXPECT_EQ(w.Zeilen(), 4);
   w.tb2Verschieben(3);  // tb1 is pushed back with it
   EXPECT_EQ(w.tb1().Position, 3);
   EXPECT_EQ(w.lbT1(), "01:00:02");
   EXPECT_EQ(w.lbT2(), "01:00:02");
   BandGespiegelt(w);
-  w.tb2Verschieben(99);  // clamped to the range
-  EXPECT_EQ(w.tb2().Position, 10);
-  w.tb1Verschieben(12);  // tb2 is pushed: both at the last row
+  w.tb1Verschieben(12);  // clamped to the range, and tb2 is pushed
   EXPECT_EQ(w.ErsteZeile(), 10);
   EXPECT_EQ(w.LetzteZeile(), 10);
   BandGespiegelt(w);
@@ -94,17 +86,6 @@ TEST(SpannenWahl, ChoosingAStretchWidensToTheDayFirstThenNarrows) {
   }
   w.cbIntervalleChange(4);  // no such entry
   EXPECT_EQ(w.Intervall(), 0u);
-}
-
-TEST(SpannenWahl, WithoutRowsEverythingIsIgnored) {
-  const gitter g;
-  SpannenWahl w;
-  w.Laden(g, 0, AbschnitteFinden(g, 1000));
-  w.tb1Verschieben(5);
-  w.cbIntervalleChange(0);
-  EXPECT_FALSE(w.Aktiv());
-  EXPECT_EQ(w.Zeilen(), 0);
-  EXPECT_EQ(w.lbT1(), "");
 }
 
 TEST(ZeitTeilung, AtMostSixteenLabelsAtLeastOneRowApart) {
