@@ -1,5 +1,6 @@
 #include "instanzschutz.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,7 +36,16 @@ Instanzschutz::Ergebnis Instanzschutz::Nehmen() {
   if (sperre_.error() == QLockFile::LockFailedError) {
     qint64 pid = 0;
     QString rechner, programm;
-    if (sperre_.getLockInfo(&pid, &rechner, &programm)) {
+    const bool lesbar = sperre_.getLockInfo(&pid, &rechner, &programm);
+    // A holder killed between creating the file and writing its process id leaves a file
+    // that names nobody, which the process check can never clear. Such a file is the only
+    // one whose age counts; the removal still fails while a live holder keeps its native
+    // lock on it.
+    if (!lesbar && QFileInfo(datei_).lastModified().secsTo(QDateTime::currentDateTime()) >
+                       LeereSperreSekunden) {
+      if (sperre_.removeStaleLockFile() && sperre_.tryLock(0)) return Ergebnis::Genommen;
+    }
+    if (lesbar) {
       grund_ = QString::fromUtf8("belegt von %1 (Prozess %2 auf %3), Sperrdatei %4")
                    .arg(programm.isEmpty() ? QString::fromUtf8("?") : programm)
                    .arg(pid)

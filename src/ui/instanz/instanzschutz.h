@@ -31,6 +31,8 @@ class Instanzschutz {
 
   // The lock file's name inside the plant directory.
   static constexpr const char* Dateiname = "PEGELWART.LCK";
+  // A lock file that names no holder and is older than this was left by a crash.
+  static constexpr int LeereSperreSekunden = 10;
 
  private:
   QString datei_;
