@@ -4,8 +4,11 @@ pegel_deps_install() {
   local pakete=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-    qt6-base-dev libgl-dev fonts-liberation
+    qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation
     xvfb xauth imagemagick poppler-utils
+    libcups2-dev
+    # The printer tests start a private scheduler of their own (scripts/cups_privat.sh).
+    cups printer-driver-cups-pdf
     clang libclang-rt-14-dev
     python3
     libxlsxwriter-dev

@@ -2,38 +2,64 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMessageBox>
 #include <iostream>
 
 #include "anwendung.h"
 #include "anwendung_qt.h"
+#include "instanzschutz.h"
+#include "pegelwart_aufruf.h"
 #include "qt_text.h"
 
+namespace {
+
+QStringList Argumente(int argc, char** argv) {
+  QStringList a;
+  for (int i = 1; i < argc; ++i) a << QString::fromLocal8Bit(argv[i]);
+  return a;
+}
+
+int Aufruffehler(const QString& fehler) {
+  std::cerr << "pegelwart: " << fehler.toStdString() << "\n" << pegelapp::Hilfe().toStdString();
+  return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // The whole command line is read before the application object exists, so that help,
+  // version and usage errors need no display.
+  QString fehler;
+  const std::optional<pegelapp::Aufruf> aufruf =
+      pegelapp::AufrufLesen(Argumente(argc, argv), fehler);
+  if (!aufruf) return Aufruffehler(fehler);
+  if (aufruf->hilfe) {
+    std::cout << pegelapp::Hilfe().toStdString();
+    return 0;
+  }
+  if (aufruf->version) {
+    std::cout << "pegelwart " PEGEL_VERSION "\n";
+    return 0;
+  }
+
   pegelui::PegelApplication app(argc, argv);
   QApplication::setApplicationName("PegelWart");
 
   // Without --dir the data live beside the program file.
-  QString verz = QCoreApplication::applicationDirPath();
-  const QStringList args = QCoreApplication::arguments();
-  for (int i = 1; i < args.size(); ++i) {
-    if (args[i] == "--dir" && i + 1 < args.size()) {
-      verz = args[++i];
-    } else {
-      std::cerr << "Aufruf: pegelwart [--dir VERZEICHNIS]\n";
-      return 2;
-    }
-  }
+  const QString verz =
+      aufruf->verz.isEmpty() ? QCoreApplication::applicationDirPath() : aufruf->verz;
   if (!QFileInfo(verz).isDir()) {
     QMessageBox::critical(nullptr, pegelui::T(pegelui::Titel),
                           pegelui::T("Das Verzeichnis %1 gibt es nicht.").arg(verz));
     return 1;
   }
 
-  const QString name = pegelui::InstanzName(QCoreApplication::applicationFilePath());
-  QLockFile sperre(QDir::temp().filePath(name + ".lock"));
-  if (!sperre.tryLock(0)) {
+  // One viewer or `pegeltool poll` per plant directory; viewers of different plants run
+  // side by side.
+  pegelui::Instanzschutz schutz(verz);
+  const auto guard = schutz.Nehmen();
+  if (guard == pegelui::Instanzschutz::Ergebnis::Belegt) {
+    const QString name = pegelui::InstanzName(QCoreApplication::applicationFilePath());
     QMessageBox::information(nullptr, pegelui::T(pegelui::Titel),
                              pegelui::T("Die Anwendung %1 läuft bereits !").arg(name));
     return 0;
@@ -43,6 +69,11 @@ int main(int argc, char** argv) {
       std::filesystem::path(QDir(verz).absolutePath().toStdString());
   pegelui::Anwendung anwendung(progDir);
   app.LogSetzen(&anwendung.Log());
+  // A directory where the lock file cannot be created is one where this viewer cannot take
+  // the collector's files either, so it cannot disturb another: it runs, and says so.
+  if (guard == pegelui::Instanzschutz::Ergebnis::Fehler) {
+    anwendung.Log().LogAll(pegelui::A(pegelui::T("Instanzschutz: ") + schutz.Grund()));
+  }
   anwendung.Hauptfenster().show();
   const int ergebnis = QApplication::exec();
   app.LogSetzen(nullptr);

@@ -24,6 +24,9 @@ class Messages {
   virtual void Warnung(const std::string& text) = 0;
   // Yes/No question; true for Yes.
   virtual bool Frage(const std::string& text) = 0;
+  // Yes/No question shown as a warning, for a step the operator should think twice about;
+  // true for Yes. A display without a warning style asks it as a plain question.
+  virtual bool WarnFrage(const std::string& text) { return Frage(text); }
   // One-line text prompt; empty when cancelled.
   virtual std::optional<std::string> TextEingabe(const std::string& titel,
                                                  const std::string& prompt,
@@ -44,16 +47,19 @@ class LogSink {
 class PrinterService {
  public:
   virtual ~PrinterService() = default;
+  // The installed printers' names, in a stable order (by name), so that a stored position
+  // means the same printer as long as no printer is added or removed.
   virtual std::vector<std::string> Druckerliste() = 0;
-  // Name, driver and port of the default printer; empty when there is none.
+  // Name, driver and port of the default printer, separated by commas; empty when there is none.
   virtual std::string StandardBeschreibung() = 0;
-  // Makes list position n current (-1: the system default). False when that fails.
+  // Makes list position n current (-1: the system default); the orientation stays. False when
+  // that fails.
   virtual bool Setzen(int n) = 0;
   // True when a printer can be addressed at all.
   virtual bool Verfuegbar() = 0;
   // Sets the orientation of the current printer; false when no printer can be addressed.
   virtual bool Ausrichtung(bool quer) = 0;
-  // Physical page width and height of the current printer in mm.
+  // Printable width and height of the current printer in whole mm, for the orientation set.
   virtual std::optional<std::pair<int, int>> SeitengroesseMm() = 0;
 };
 

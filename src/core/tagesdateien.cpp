@@ -7,6 +7,7 @@
 #include <new>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "hilfen.h"
 
@@ -104,11 +105,10 @@ Zaehlung ZeilenZaehlen(const std::filesystem::path& datei) {
   return z;
 }
 
-// Second pass: the bytes of at most `zeilen` lines into `puffer`, which is sized from the
-// first pass; it grows only when the last counted line was still being written.
-void ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen, gitter::Puffer& puffer) {
-  std::ifstream f(datei, std::ios::binary);
-  if (!f) throw std::runtime_error("open");
+// Second pass: the bytes of at most `zeilen` lines of the opened file into `puffer`, which
+// is sized from the first pass; it grows only when the last counted line was still being
+// written. Throws std::runtime_error on a read error, std::length_error beyond MaxBytes.
+void ZeilenLesen(std::ifstream& f, std::size_t zeilen, gitter::Puffer& puffer) {
   std::size_t umbrueche = 0;
   std::size_t& groesse = puffer.groesse;
   groesse = 0;
@@ -135,6 +135,37 @@ void ZeilenLesen(const std::filesystem::path& datei, std::size_t zeilen, gitter:
     }
   }
   if (f.bad()) throw std::runtime_error("read");
+}
+
+// The index of the first line of p[0..n) with more than gitter::Spalten fields and the
+// offset where it begins; the line count and n when there is none.
+std::pair<std::size_t, std::size_t> ErsteZuLangeZeile(const char* p, std::size_t n) {
+  std::size_t zeile = 0;
+  std::size_t anfang = 0;
+  while (anfang < n) {
+    const void* lf = std::memchr(p + anfang, '\n', n - anfang);
+    const std::size_t ende = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - p) : n;
+    const auto trenner = static_cast<std::size_t>(std::count(p + anfang, p + ende, ';'));
+    if (trenner + 1 > gitter::Spalten) return {zeile, anfang};
+    ++zeile;
+    anfang = ende + 1;
+  }
+  return {zeile, n};
+}
+
+// After a split that failed on a line with too many fields (the bytes are gone with it):
+// reads the lines again and splits those before the first bad one. Returns its index.
+std::size_t ZeilenDavorLesen(const std::filesystem::path& datei, std::size_t zeilen,
+                             std::size_t bytes, gitter& grid) {
+  std::ifstream f(datei, std::ios::binary);
+  if (!f) throw std::runtime_error("open");
+  gitter::Puffer puffer;
+  puffer.Reservieren(bytes + 4096);
+  ZeilenLesen(f, zeilen, puffer);
+  const auto [zeile, anfang] = ErsteZuLangeZeile(puffer.daten.get(), puffer.groesse);
+  puffer.groesse = anfang;
+  if (grid.Aufteilen(std::move(puffer)) != gitter::Ergebnis::Ok) grid.Freigeben();
+  return zeile;
 }
 
 }  // namespace
@@ -172,23 +203,23 @@ void KopfUebernehmen(const Kopfdaten& quelle, Kopfdaten& ziel) {
     ziel.Par.at(static_cast<std::size_t>(i)) = quelle.Par.at(static_cast<std::size_t>(i));
 }
 
-bool ReadHeaderF(PegelStatus& s, const std::filesystem::path& datei) {
+bool KopfLesen(const std::filesystem::path& datei, Kopfdaten& kopf, std::int32_t& messintervall) {
   try {
     ZeilenLeser f(datei);
     if (!f.Offen()) return false;
     const auto erste = f.Zeile();
     const std::int32_t n = erste ? GanzzahlLesen(*erste).value_or(0) : 0;
-    s.Tage.TagKopf.Itemcount = n;
+    kopf.Itemcount = n;
     // Checked before skipping, so that a count of 10^9 does not read the file 10^9 times.
     if (n < 1 || n > MaxItems) return false;
     if (!f.Ueberspringen(n + 1)) return false;
     const auto intervall = f.Zeile();
     if (!intervall) return false;
-    s.Tage.Messintervall = GanzzahlLesen(*intervall).value_or(0);
-    IntervallAnzeigeSetzen(s.Tage.TagKopf, s.Tage.Messintervall);
+    messintervall = GanzzahlLesen(*intervall).value_or(0);
+    IntervallAnzeigeSetzen(kopf, messintervall);
     if (!f.Ueberspringen(1 + 2 * static_cast<std::int64_t>(n) + 1)) return false;
     for (int i = 1; i <= n; ++i) {
-      auto& par = s.Tage.TagKopf.Par.at(static_cast<std::size_t>(i));
+      auto& par = kopf.Par.at(static_cast<std::size_t>(i));
       const auto name = f.Zeile();
       const auto typ = f.Zeile();
       const auto ref = f.Zeile();
@@ -204,35 +235,33 @@ bool ReadHeaderF(PegelStatus& s, const std::filesystem::path& datei) {
     }
     return true;
   } catch (...) {
+    // A failed allocation or stream error is a header that could not be read.
     return false;
   }
 }
 
-std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path& datei,
-                       gitter& grid) {
-  std::error_code ec;
-  if (!std::filesystem::exists(datei, ec)) {
-    log.LogAll("ReadDataF : Datei " + datei.string() + " nicht gefunden !");
-    return 0;
-  }
+bool ReadHeaderF(PegelStatus& s, const std::filesystem::path& datei) {
+  return KopfLesen(datei, s.Tage.TagKopf, s.Tage.Messintervall);
+}
 
+DatenLesung DatenLesen(const std::filesystem::path& datei, gitter& grid, Teillesung teil) {
+  using F = DatenLesung::Fehler;
+  DatenLesung l;
   Zaehlung z;
   try {
     z = ZeilenZaehlen(datei);
   } catch (...) {
-    log.LogAll("ReadDataF : Fehler(1)");
-    return 0;
+    l.fehler = F::Zaehlen;
+    return l;
   }
-  if (z.zeilen < 1) {
-    log.LogAll("ReadDataF : Keine Messwerte vorhanden.");
-    return 0;
-  }
+  l.gezaehlt = z.zeilen;
+  if (z.zeilen < 1) return l;
 
   try {
     grid.Freigeben();
   } catch (...) {
-    log.LogAll("ReadDataF(3)");
-    return 0;
+    l.fehler = F::Freigeben;
+    return l;
   }
 
   gitter::Puffer puffer;
@@ -247,27 +276,71 @@ std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path
     puffer.Reservieren(z.bytes + 4096);
   } catch (...) {
     grid.Freigeben();
-    log.LogAll("ReadDataF(4)");
-    return 0;
+    l.fehler = F::Reservieren;
+    return l;
   }
 
   try {
-    ZeilenLesen(datei, z.zeilen, puffer);
+    std::ifstream f(datei, std::ios::binary);
+    if (!f) {
+      l.fehler = F::Oeffnen;
+    } else {
+      ZeilenLesen(f, z.zeilen, puffer);
+    }
   } catch (...) {
+    l.fehler = F::Lesen;
+  }
+  if (l.fehler != F::Keiner) {
     grid.Freigeben();
-    log.LogAll("ReadDataF(5) : Fehler beim Lesen.");
-    return 0;
+    return l;
   }
 
   try {
     if (grid.Aufteilen(std::move(puffer)) != gitter::Ergebnis::Ok) {
       grid.Freigeben();
-      log.LogAll("ReadDataF(6)");
-      return 0;
+      l.fehler = F::ZuVieleFelder;
+      if (teil == Teillesung::Behalten)
+        l.fehlerZeile = ZeilenDavorLesen(datei, z.zeilen, z.bytes, grid);
     }
   } catch (...) {
     grid.Freigeben();
-    log.LogAll("ReadDataF(4)");
+    if (l.fehler == F::Keiner) l.fehler = F::Reservieren;
+  }
+  return l;
+}
+
+std::int32_t ReadDataF(PegelStatus& s, Logbuch& log, const std::filesystem::path& datei,
+                       gitter& grid) {
+  std::error_code ec;
+  if (!std::filesystem::exists(datei, ec)) {
+    log.LogAll("ReadDataF : Datei " + datei.string() + " nicht gefunden !");
+    return 0;
+  }
+
+  using F = DatenLesung::Fehler;
+  const DatenLesung l = DatenLesen(datei, grid, Teillesung::Verwerfen);
+  switch (l.fehler) {
+    case F::Keiner:
+      break;
+    case F::Zaehlen:
+      log.LogAll("ReadDataF : Fehler(1)");
+      return 0;
+    case F::Freigeben:
+      log.LogAll("ReadDataF(3)");
+      return 0;
+    case F::Reservieren:
+      log.LogAll("ReadDataF(4)");
+      return 0;
+    case F::Oeffnen:
+    case F::Lesen:
+      log.LogAll("ReadDataF(5) : Fehler beim Lesen.");
+      return 0;
+    case F::ZuVieleFelder:
+      log.LogAll("ReadDataF(6)");
+      return 0;
+  }
+  if (l.gezaehlt < 1) {
+    log.LogAll("ReadDataF : Keine Messwerte vorhanden.");
     return 0;
   }
 

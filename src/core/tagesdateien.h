@@ -3,6 +3,7 @@
 // Both files are read only; texts stay Windows-1252 bytes as stored.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -27,12 +28,47 @@ void IntervallAnzeigeSetzen(Kopfdaten& kopf, std::int32_t ms);
 // parameters 1..Itemcount (at most MaxItems) from `quelle` into `ziel`.
 void KopfUebernehmen(const Kopfdaten& quelle, Kopfdaten& ziel);
 
+// Reads a header file into `kopf` and `messintervall` (the layout every header reader
+// shares). True when the whole header was read; false when the file cannot be opened, its
+// count is below 1 or above MaxItems, a type or reference line does not begin with an
+// integer, or the file ends early. Never logs and never throws. After a failure
+// kopf.Itemcount keeps the count of line 1 and the other fields hold what was read so far.
+bool KopfLesen(const std::filesystem::path& datei, Kopfdaten& kopf, std::int32_t& messintervall);
+
 // Reads a header file into s.Tage.TagKopf and s.Tage.Messintervall. True when the whole header was
 // read; false when the file cannot be opened, its count is below 1 or above MaxItems,
 // a type or reference line does not begin with an integer, or the file ends early.
 // Never logs and never throws. After a failure s.Tage.TagKopf.Itemcount keeps the count of
 // line 1 and the other fields hold what was read so far.
 bool ReadHeaderF(PegelStatus& s, const std::filesystem::path& datei);
+
+// What the two passes over a data file gave; the callers turn it into their own log texts.
+struct DatenLesung {
+  enum class Fehler {
+    Keiner,
+    Zaehlen,        // the first pass could not open or read the file
+    Freigeben,      // releasing the old rows
+    Reservieren,    // no room for the rows or the bytes (also a file beyond gitter::MaxBytes)
+    Oeffnen,        // the second pass could not open the file
+    Lesen,          // the second pass could not read it
+    ZuVieleFelder,  // a line with more than gitter::Spalten fields
+  };
+  Fehler fehler = Fehler::Keiner;
+  std::size_t gezaehlt = 0;     // lines counted by the first pass
+  std::size_t fehlerZeile = 0;  // ZuVieleFelder: 0-based index of the first such line
+};
+
+// What DatenLesen leaves in the grid when a line has too many fields.
+enum class Teillesung {
+  Verwerfen,  // the grid is empty
+  Behalten,   // the grid holds the lines before the bad one
+};
+
+// The two passes of every day file reader: counts the lines, then reads and splits at most
+// that many into `grid` (lines appended meanwhile are left for the next read; a file that
+// shrank gives fewer rows). When the count fails or is 0 the grid is left untouched; after
+// any other failure it is empty, except as `teil` says. Never throws.
+DatenLesung DatenLesen(const std::filesystem::path& datei, gitter& grid, Teillesung teil);
 
 // Reads a data file into `grid`, replacing its contents: one row per line, at most as many
 // lines as a first pass counted (lines appended meanwhile are left for the next read).

@@ -53,7 +53,7 @@ void Viewer::Starten() {
 
 void Viewer::Stoppen() {
   if (!fenster_.Zustand().btStoppen) return;
-  if (d_.meldungen.Frage(text::WeiterArbeiten)) return;
+  if (d_.meldungen.WarnFrage(text::WeiterArbeiten)) return;
   d_.meldungen.Warnung(text::KeinAusdruck);
   fenster_.Setzen(&FensterZustand::btStarten, true);
   fenster_.Setzen(&FensterZustand::btBeenden, true);

@@ -14,6 +14,7 @@
 #include "main/fo_einstell1.h"
 #include "main/form1.h"
 #include "qt_dienste.h"
+#include "qt_drucker.h"
 #include "state.h"
 #include "viewer.h"
 

@@ -1,8 +1,18 @@
 #include "anwendung_qt.h"
 
+#include <QtGlobal>
 #include <exception>
 
+#include "standardtexte.h"
+
 namespace pegelui {
+
+PegelApplication::PegelApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  if (!DeutscheStandardtexte(*this)) {
+    // Not the operator's concern: only Qt's own buttons and dialogs stay English.
+    qInfo("Qt-Standardtexte (qtbase_de.qm) nicht gefunden, Standarddialoge bleiben englisch.");
+  }
+}
 
 bool PegelApplication::notify(QObject* empfaenger, QEvent* ereignis) {
   try {

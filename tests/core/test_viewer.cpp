@@ -46,6 +46,8 @@ TEST(Viewer, StartUndStop) {
   EXPECT_EQ(a.meldungen.gezeigt.back(),
             "Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !");
   EXPECT_EQ(a.Log().back(), "Viewer gestoppt.");
+  EXPECT_EQ(a.meldungen.warnFragen,
+            std::vector<std::string>(2, "Datenanzeige weiter arbeiten lassen ?"));
   EXPECT_TRUE(a.s.Anzeige.AlteDaten);
 }
 

@@ -27,9 +27,10 @@ class PollGrafik : public ::testing::Test {
                    " --samples 90 --fast --start \"2026-12-06 10:00:00\" --seed 5 > /dev/null"),
         0);
   }
+  // On a clock just after the samples, so that the start loads them as today's.
   std::string Poll(const std::string& rest) {
-    return std::string(PEGELTOOL) + " poll " + v.pfad().string() + " --passes 0 --every 0 " + rest +
-           " > /dev/null 2>&1";
+    return std::string(PEGELTOOL) + " poll " + v.pfad().string() +
+           " --start \"2026-12-06 10:01:30\" --passes 0 --every 0 " + rest + " > /dev/null 2>&1";
   }
   test::TempVerz v;
 };

@@ -4,23 +4,25 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "anlage_dateien.h"
 #include "test_dienste.h"
+#include "verzeichnis_abbild.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
+using pegel::test::Abbild;
+using pegel::test::Aufnehmen;
 using pegel::test::DateiLesen;
 using pegel::test::DateiSchreiben;
+using pegel::test::GealtertAufnehmen;
 using pegel::test::TempVerz;
 
 struct Ergebnis {
@@ -36,24 +38,6 @@ Ergebnis Pegeltool(const std::vector<std::string>& args, const TempVerz& ablage)
                                   (ablage / "err.txt").string() + "\"")
                                      .c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, DateiLesen(ablage / "aus.txt")};
-}
-
-// Bytes and modification time of every entry, so that any change, new or lost file shows.
-using Abbild = std::map<std::string, std::pair<std::string, fs::file_time_type>>;
-Abbild Aufnehmen(const fs::path& verz) {
-  Abbild a;
-  for (const auto& e : fs::directory_iterator(verz)) {
-    a[e.path().filename().string()] = {DateiLesen(e.path()), fs::last_write_time(e.path())};
-  }
-  return a;
-}
-
-// Dates every file back an hour first, so that a rewrite within the same second still shows.
-Abbild GealtertAufnehmen(const fs::path& verz) {
-  for (const auto& e : fs::directory_iterator(verz)) {
-    fs::last_write_time(e.path(), fs::last_write_time(e.path()) - std::chrono::hours(1));
-  }
-  return Aufnehmen(verz);
 }
 
 // A plant as the collector leaves it: two parameters without a stored user scale (the
@@ -142,25 +126,6 @@ TEST(PegeltoolConfig, ABadConfigurationExitsWithOne) {
   TempVerz leer;
   EXPECT_EQ(Pegeltool({"config", leer.pfad().string(), "--json"}, ablage).rc, 1);
   EXPECT_TRUE(fs::is_empty(leer.pfad()));
-}
-
-TEST(PegeltoolConfig, UsageErrorsExitWithTwo) {
-  TempVerz anlage, ablage;
-  DateiSchreiben(anlage / "PEGELDDE.INI", kAnlageIni);
-  const std::string verz = anlage.pfad().string();
-  const std::vector<std::vector<std::string>> faelle = {
-      {},
-      {"config", (anlage / "fehlt").string()},
-      {"config", (anlage / "PEGELDDE.INI").string()},
-      {"config", verz, "--xml"},
-      {"konfig", verz},
-  };
-  for (const auto& args : faelle) {
-    SCOPED_TRACE(args.size() > 1 ? args[1] : "");
-    const Ergebnis e = Pegeltool(args, ablage);
-    EXPECT_EQ(e.rc, 2);
-    EXPECT_TRUE(e.aus.empty()) << "usage errors go to stderr";
-  }
 }
 
 }  // namespace

@@ -42,11 +42,12 @@ class TestClock : public Clock {
   void Pause() override { ticks += schritt; }
 };
 
-// Records every message; questions are answered from a queue (default: No), prompts and
-// file dialogs from their queues (default: cancelled).
+// Records every message; questions (plain or as warnings) are answered from one queue
+// (default: No), prompts and file dialogs from their queues (default: cancelled).
 class RecordingMessages : public Messages {
  public:
-  std::vector<std::string> gezeigt;  // every text shown or asked, in order
+  std::vector<std::string> gezeigt;     // every text shown or asked, in order
+  std::vector<std::string> warnFragen;  // the questions asked as warnings
   std::deque<bool> antworten;
   std::deque<std::optional<std::string>> eingaben;
   std::deque<std::optional<std::filesystem::path>> dateien;
@@ -58,6 +59,10 @@ class RecordingMessages : public Messages {
   bool Frage(const std::string& t) override {
     gezeigt.push_back(t);
     return Naechste(antworten, false);
+  }
+  bool WarnFrage(const std::string& t) override {
+    warnFragen.push_back(t);
+    return Frage(t);
   }
   std::optional<std::string> TextEingabe(const std::string& titel, const std::string& prompt,
                                          const std::string&) override {

@@ -2,13 +2,17 @@
 // the offscreen platform; questions are answered through the recording messages.
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
 
 #include "main/fo_einstell1.h"
 #include "main/form1.h"
+#include "qt_dienste.h"
 #include "test_dienste.h"
 #include "viewer.h"
 
@@ -94,6 +98,45 @@ class TestForm1 : public QObject {
     QCOMPARE(a.u.meldungen.gezeigt.back(),
              Ansi("Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !"));
     QVERIFY(a.form->close());
+  }
+
+  void memoFolgtNeuenZeilenAusserBeimZuruecklesen() {
+    Aufbau a;
+    auto* memo = a.form->findChild<QPlainTextEdit*>("MemF");
+    MemoSenke senke;
+    senke.SetzeMemo(memo);
+    QScrollBar* leiste = memo->verticalScrollBar();
+    int nr = 0;
+    const auto zeilen = [&](int n) {
+      for (int i = 0; i < n; ++i) senke.MemoZeile("Zeile " + std::to_string(++nr));
+    };
+    const auto letzteGanzSichtbar = [memo] {
+      const QRect r = memo->cursorRect(QTextCursor(memo->document()->lastBlock()));
+      return r.top() >= 0 && r.bottom() < memo->viewport()->height();
+    };
+
+    zeilen(100);
+    QVERIFY(letzteGanzSichtbar());
+    // The window made shorter (or placed by the window manager after the first lines):
+    // the newest line stays in view, and so do the next ones.
+    a.form->resize(a.form->width(), 700);
+    QTRY_COMPARE(a.form->height(), 700);
+    a.form->resize(a.form->width(), 410);
+    QTRY_COMPARE(a.form->height(), 410);
+    QVERIFY(letzteGanzSichtbar());
+    zeilen(5);
+    QVERIFY(letzteGanzSichtbar());
+
+    // The operator scrolled up to read: new lines leave the view where it is.
+    leiste->triggerAction(QAbstractSlider::SliderPageStepSub);
+    const int gelesen = leiste->value();
+    zeilen(5);
+    QCOMPARE(leiste->value(), gelesen);
+    QVERIFY(!letzteGanzSichtbar());
+    // Back at the bottom, the memo follows again.
+    leiste->triggerAction(QAbstractSlider::SliderToMaximum);
+    zeilen(5);
+    QVERIFY(letzteGanzSichtbar());
   }
 
   void startMitUngueltigerKonfigurationAendertKeinenKnopf() {

@@ -1,7 +1,9 @@
-// The live table and the live chart window together on the offscreen platform: opening
-// the chart from the selection, the page on the surface, a refresh driven by the table's
-// timer, closing, and a group that cannot be charted.
+// The live table and the live chart window together on the offscreen platform: the
+// table's headers, opening the chart from the selection, the page on the surface, a
+// refresh driven by the table's timer, closing, and a group that cannot be charted.
+#include <QAbstractButton>
 #include <QAction>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include "echtdaten.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
+#include "live/tabellen_kopf.h"
 #include "live_grafik.h"
 #include "live_tabelle.h"
 #include "test_dienste.h"
@@ -89,11 +92,85 @@ int Farbpunkte(const QImage& bild) {
   return n;
 }
 
+// Pixels dark enough to be text.
+int Textpunkte(const QImage& bild) {
+  int n = 0;
+  for (int y = 0; y < bild.height(); ++y) {
+    for (int x = 0; x < bild.width(); ++x) n += qGray(bild.pixel(x, y)) < 96;
+  }
+  return n;
+}
+
 }  // namespace
 
 class TestLiveFenster : public QObject {
   Q_OBJECT
  private slots:
+  void spaltenBreitenTeilenDenPlatz_data() {
+    QTest::addColumn<QList<int>>("wunsch");
+    QTest::addColumn<int>("verfuegbar");
+    QTest::addColumn<QList<int>>("breite");
+    const int min = TabellenKopf::MinBreite, max = TabellenKopf::MaxBreite;
+    QTest::newRow("Platz genug") << QList{100, 150, 60} << 1000 << QList{100, 150, min};
+    QTest::newRow("Obergrenze") << QList{300} << 1000 << QList{max};
+    QTest::newRow("genau passend") << QList{100, 150} << 250 << QList{100, 150};
+    QTest::newRow("breite teilen den Rest")
+        << QList{80, 200, 200} << 380 << QList{80, (380 - 80) / 2, (380 - 80) / 2};
+    QTest::newRow("mittlere behalten ihre")
+        << QList{90, 120, 200} << 350 << QList{90, 120, 350 - 90 - 120};
+    QTest::newRow("nie unter dem Raster") << QList{200, 200, 200} << 150 << QList{min, min, min};
+    QTest::newRow("unsichtbare Tabelle") << QList{200} << 0 << QList{min};
+  }
+  void spaltenBreitenTeilenDenPlatz() {
+    QFETCH(QList<int>, wunsch);
+    QFETCH(int, verfuegbar);
+    QFETCH(QList<int>, breite);
+    const auto b = SpaltenBreiten({wunsch.begin(), wunsch.end()}, verfuegbar,
+                                  TabellenKopf::MinBreite, TabellenKopf::MaxBreite);
+    QCOMPARE(QList<int>(b.begin(), b.end()), breite);
+  }
+
+  void kopfZeigtZeitUndGanzeNamen() {
+    Aufbau a;
+    test::Par(a.u.s, 1).Itemname = Ansi("Wasserstand Überlaufbecken 1");
+    test::Par(a.u.s, 1).Einheit = "m";
+    a.echtdaten.resize(1000, 420);
+    a.echtdaten.show();
+    QTRY_VERIFY(a.echtdaten.isVisible());
+    auto* view = a.echtdaten.findChild<QTableView*>("grEcht");
+    QHeaderView* kopf = view->horizontalHeader();
+    QCOMPARE(view->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(),
+             QString::fromUtf8("Wasserstand Überlaufbecken 1  [m]"));
+
+    // Room enough: the long name opens its column, "Pumpe  [-]" keeps the grid's width.
+    const int lang = std::min(kopf->sectionSizeHint(0), +TabellenKopf::MaxBreite);
+    QVERIFY(lang > TabellenKopf::MinBreite);
+    QTRY_COMPARE(kopf->sectionSize(0), lang);
+    QCOMPARE(kopf->sectionSize(1), TabellenKopf::MinBreite);
+    QCOMPARE(kopf->sectionSize(2), TabellenKopf::MinBreite);
+    // Narrower: the long one takes what the two short ones leave.
+    const int mitte = 2 * TabellenKopf::MinBreite + (TabellenKopf::MinBreite + lang) / 2;
+    a.echtdaten.resize(a.echtdaten.width() - (view->viewport()->width() - mitte), 420);
+    QTRY_COMPARE(view->viewport()->width(), mitte);
+    QTRY_COMPARE(kopf->sectionSize(0), mitte - 2 * TabellenKopf::MinBreite);
+    // Too narrow for all: every column keeps the grid's width and the view scrolls; the
+    // name shows its start and ends in "…".
+    a.echtdaten.resize(a.echtdaten.width() - TabellenKopf::MinBreite, 420);
+    QTRY_COMPARE(kopf->sectionSize(0), TabellenKopf::MinBreite);
+    const QString gezeigt = static_cast<Spaltenkoepfe*>(kopf)->Angezeigt(0);
+    QVERIFY2(gezeigt.startsWith("Wass") && gezeigt.endsWith(QChar(0x2026)), qPrintable(gezeigt));
+    QCOMPARE(std::min(kopf->sectionSizeHint(0), +TabellenKopf::MaxBreite), lang);
+
+    // The corner shows cell (0, 0), which the window labels "Zeit".
+    auto* ecke = view->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(ecke->width() > ecke->fontMetrics().horizontalAdvance("Zeit"));
+    const int mitText = Textpunkte(ecke->grab().toImage());
+    a.tabelle.Text(0, 0, "");
+    a.tabelle.Benachrichtigen();
+    QVERIFY(mitText > 0);
+    QCOMPARE(Textpunkte(ecke->grab().toImage()), 0);
+  }
+
   void chartOpensRefreshesAndCloses() {
     Aufbau a;
     a.echtdaten.show();

@@ -1,8 +1,8 @@
-// The day's running figures per parameter and the text of the current-values file
-// AKTDAT.PGV: one line per parameter with 8 fields, each ended by ";".
+// The day's running figures per parameter, as a collector keeps them, and the text of the
+// current-values file AKTDAT.PGV: one line per parameter with 8 fields, each ended by ";".
 #pragma once
 
-#include <deque>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,27 +12,38 @@ namespace pegelsim {
 
 class AktDaten {
  public:
+  // The parameters are not owned and must outlive the figures.
   explicit AktDaten(const std::vector<Parameter>& par);
 
   // Starts a new day.
   void Zuruecksetzen();
-  // Enters one sample of all parameters, `sekunden` after the previous one.
+  // Enters one sample of all parameters; it stands for `sekunden` of the day.
   void Eintragen(const std::vector<double>& werte, double sekunden);
+  // Enters every line of a day file written before this run (today's samples so far),
+  // each standing for `sekunden`. A value field that is empty or no number counts as 0,
+  // as the viewer counts it. A missing file enters nothing. Throws std::runtime_error when
+  // the file exists but cannot be read.
+  void TagesdateiEintragen(const std::filesystem::path& dat, double sekunden);
 
-  // Fields 1-5: mean, minimum, maximum, operating hours today, sum (volume of a flow,
-  // operating hours of a pump, else "n.v."). Fields 6-8: mean, minimum and maximum of the
-  // last 60 samples for analog parameters, "n.v." for pumps.
+  // Per parameter, over every sample of the day so far:
+  //   fields 1-3 and 6-8: mean, minimum, maximum;
+  //   field 4: operating hours today (time with a value above 0.5) for a digital parameter;
+  //            "n.v." for an analog one, which has no operating time;
+  //   field 5: the day's sum: the volume of a flow in m³ (m³/h times hours), the operating
+  //            hours of a pump, "n.v." for a level, temperature or pressure, whose sum
+  //            means nothing.
+  // Every field is "n.v." before the day's first sample.
   std::string Text() const;
 
  private:
   struct Zahlen {
-    double summe = 0, minimum = 0, maximum = 0, integral = 0;
+    double summe = 0, minimum = 0, maximum = 0, integral = 0, betrieb = 0;
     long anzahl = 0;
-    std::deque<double> fenster;
   };
+  void EinenEintragen(std::size_t i, double w, double sekunden);
+
   const std::vector<Parameter>& par_;
   std::vector<Zahlen> z_;
-  static constexpr std::size_t Fenster = 60;
 };
 
 }  // namespace pegelsim

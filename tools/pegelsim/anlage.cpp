@@ -81,8 +81,11 @@ std::string IniText(const std::vector<Parameter>& par, int intervallSekunden) {
   t += "[Grafik]\r\nIntervall=" + std::to_string(std::max(1, std::min(59, intervallSekunden))) +
        "\r\nEinheit=0\r\nPuffer=" + std::string(auswahl == 0 ? "60" : "480") +
        "\r\nAuswahl=" + std::to_string(auswahl) + "\r\nAutoStart=1\r\nAlteDaten=1\r\n\r\n";
-  // Room for the parameters' names before the statistics in the chart headers.
-  t += "[PegelWart]\r\nTextrand=150\r\n\r\n";
+  // Room for the parameters' titles before the statistics in the chart headers: "Min.="
+  // stands 40 mm + Textrand/10 mm right of the title's start. The longest title,
+  // "Wasserstand Überlaufbecken 30 [cm]" in 4 mm bold italic Arial, is 63.6 mm wide, so
+  // 300 leaves 6 mm clear.
+  t += "[PegelWart]\r\nTextrand=" + std::to_string(DemoTextrand) + "\r\n\r\n";
   Abschnitt(t, "Items", par, [](const Parameter& p) { return p.item; });
   Abschnitt(t, "Itemnames", par, [](const Parameter& p) { return p.name; });
   Abschnitt(t, "Einheiten", par,

@@ -26,6 +26,9 @@ struct Parameter {
 // `anzahl` parameters (1..180).
 std::vector<Parameter> AnlageBauen(int anzahl);
 
+// [PegelWart] Textrand of the demo INI, in 0.1 mm: keeps the longest title clear of "Min.=".
+inline constexpr int DemoTextrand = 300;
+
 // The INI file text (CRLF lines, Windows-1252) for the plant and a sample interval in seconds.
 std::string IniText(const std::vector<Parameter>& par, int intervallSekunden);
 

@@ -23,12 +23,16 @@ int main(int argc, char** argv) {
   pegelsim::Optionen o;
   try {
     o = pegelsim::OptionenLesen(args);
-  } catch (const std::exception& e) {
-    std::cerr << "pegelsim: " << e.what() << "\n" << pegelsim::Aufruf;
+  } catch (const kommandozeile::Aufruffehler& e) {
+    std::cerr << "pegelsim: " << e.what() << "\n" << pegelsim::Hilfe();
     return 2;
   }
   if (o.hilfe) {
-    std::cout << pegelsim::Aufruf;
+    std::cout << pegelsim::Hilfe();
+    return 0;
+  }
+  if (o.version) {
+    std::cout << "pegelsim " PEGEL_VERSION "\n";
     return 0;
   }
   std::signal(SIGINT, Anhalten);

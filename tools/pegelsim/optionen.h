@@ -1,4 +1,4 @@
-// The command line of pegelsim.
+// The command line of pegelsim: one option table, read by the parser and listed by the help.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "optionen_tabelle.h"
 #include "text_format.h"
 
 namespace pegelsim {
@@ -23,14 +24,21 @@ struct Optionen {
   std::optional<pegel::TDateTime> start;
   bool schnell = false;
   bool hilfe = false;
+  bool version = false;
 };
 
-// Throws std::invalid_argument with a German message on a usage error.
+// The option table, bound to `o`: reading an option sets its field.
+kommandozeile::Tabelle OptionenTabelle(Optionen& o);
+
+// Throws kommandozeile::Aufruffehler with a German message on a usage error.
 Optionen OptionenLesen(const std::vector<std::string>& args);
 
 // "YYYY-MM-DD hh:mm:ss" (or "YYYY-MM-DD"). Empty when malformed.
-std::optional<pegel::TDateTime> StartLesen(const std::string& text);
+inline std::optional<pegel::TDateTime> StartLesen(const std::string& text) {
+  return kommandozeile::ZeitpunktLesen(text);
+}
 
-extern const char* const Aufruf;
+// The usage line and one line per option of the table.
+std::string Hilfe();
 
 }  // namespace pegelsim

@@ -73,9 +73,8 @@ void Simulator::TagNachtragen(std::int64_t tag) {
   puffer.reserve(Schreibblock + 4096);
   std::int64_t zeilen = 0;
   for (std::int64_t ms = 0; ms < MsProTag; ms += schritt) {
-    const auto& werte =
-        modell_->Schritt(o_.intervall, static_cast<double>(ms) / static_cast<double>(MsProTag));
-    ZeileAnhaengen(puffer, tag * MsProTag + ms, datum, werte);
+    const std::int64_t zeit = tag * MsProTag + ms;
+    ZeileAnhaengen(puffer, zeit, datum, modell_->Werte(zeit));
     ++zeilen;
     if (puffer.size() >= Schreibblock) {
       Anhaengen(dat, puffer);
@@ -91,6 +90,7 @@ std::int64_t Simulator::Laufen() {
   IniVorbereiten();
   modell_ = std::make_unique<Modell>(par_, o_.seed);
   AktDaten akt(par_);
+  std::vector<double> geschrieben(par_.size());
 
   const pegel::TDateTime start = o_.start.value_or(pegel::LokaleZeitJetzt());
   // Whole seconds, so that every sample time is exact.
@@ -103,6 +103,7 @@ std::int64_t Simulator::Laufen() {
   if (o_.dauer) proben = *o_.dauer / o_.intervall;
 
   const std::int64_t schritt = std::int64_t{o_.intervall} * 1000;
+  const double zeilenDauer = static_cast<double>(o_.intervall) / o_.zeilenProProbe;
   const auto uhrStart = std::chrono::steady_clock::now();
   std::int64_t tag = -1;
   std::filesystem::path dat, smp;
@@ -126,16 +127,24 @@ std::int64_t Simulator::Laufen() {
       smp = o_.verz / (basis + ".SMP");
       datum = pegel::DatumText(Zeitpunkt(ms));
       PghSchreiben(tag);
+      // The day's figures cover the samples already in the day file, as the collector's
+      // do after a restart.
       akt.Zuruecksetzen();
+      akt.TagesdateiEintragen(dat, zeilenDauer);
       aus_ << "Tag " << basis << " beginnt um " << pegel::ZeitText(Zeitpunkt(ms)) << "\n";
     }
     zeilen.clear();
-    const double anteil = static_cast<double>(ms % MsProTag) / static_cast<double>(MsProTag);
+    // The lines of one sample carry its time; their values are those of the instants
+    // between it and the next sample.
     for (int k = 0; k < o_.zeilenProProbe; ++k) {
-      const auto& werte =
-          modell_->Schritt(static_cast<double>(o_.intervall) / o_.zeilenProProbe, anteil);
+      const auto& werte = modell_->Werte(ms + k * schritt / o_.zeilenProProbe);
       ZeileAnhaengen(zeilen, ms, datum, werte);
-      akt.Eintragen(werte, static_cast<double>(o_.intervall) / o_.zeilenProProbe);
+      // The figures are those of the values as written, as a reader of the day file gets
+      // them.
+      for (std::size_t n = 0; n < werte.size(); ++n) {
+        geschrieben[n] = ZahlTexte::Gerundet(werte[n], par_[n].dezimalen);
+      }
+      akt.Eintragen(geschrieben, zeilenDauer);
     }
     Anhaengen(dat, zeilen);
     SmpAnhaengen(o_.verz, smp, zeilen);

@@ -7,10 +7,19 @@
 
 namespace pegelsim {
 
+namespace {
+constexpr double Faktor[] = {1, 10, 100, 1000, 10000};
+}  // namespace
+
+double ZahlTexte::Gerundet(double wert, int dezimalen) {
+  const double f = Faktor[std::clamp(dezimalen, 0, 4)];
+  const double skaliert = std::nearbyint(wert * f);
+  return std::fabs(skaliert) < 1e15 ? skaliert / f : wert;
+}
+
 const std::string& ZahlTexte::Text(double wert, int dezimalen) {
   dezimalen = std::clamp(dezimalen, 0, 4);
-  static constexpr double faktor[] = {1, 10, 100, 1000, 10000};
-  const double skaliert = std::nearbyint(wert * faktor[dezimalen]);
+  const double skaliert = std::nearbyint(wert * Faktor[dezimalen]);
   if (!(std::fabs(skaliert) < 1e15)) {
     frei_ = pegel::FestFormat(wert, 15, dezimalen);
     return frei_;
@@ -18,7 +27,7 @@ const std::string& ZahlTexte::Text(double wert, int dezimalen) {
   const auto schluessel = static_cast<std::int64_t>(skaliert);
   auto& t = tabelle_[dezimalen];
   if (auto it = t.find(schluessel); it != t.end()) return it->second;
-  std::string text = pegel::FestFormat(skaliert / faktor[dezimalen], 15, dezimalen);
+  std::string text = pegel::FestFormat(skaliert / Faktor[dezimalen], 15, dezimalen);
   if (t.size() >= MaxEintraege) {
     frei_ = std::move(text);
     return frei_;

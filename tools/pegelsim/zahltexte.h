@@ -13,6 +13,8 @@ class ZahlTexte {
  public:
   // `wert` rounded to `dezimalen` (0..4) decimals, as "12,34".
   const std::string& Text(double wert, int dezimalen);
+  // The number that Text() writes, as a reader of the file gets it back.
+  static double Gerundet(double wert, int dezimalen);
 
  private:
   static constexpr std::size_t MaxEintraege = 1 << 20;

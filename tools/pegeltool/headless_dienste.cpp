@@ -4,20 +4,24 @@
 #include <stdexcept>
 
 #include "cp1252.h"
-#include "text_format.h"
+#include "optionen_tabelle.h"
 
 namespace pegeltool {
 
-HeadlessUhr::HeadlessUhr() {
+LaufUhr::LaufUhr(std::optional<pegel::TDateTime> start) {
+  if (start) {
+    versatz_ = *start - pegel::LokaleZeitJetzt();
+    return;
+  }
   const char* jetzt = std::getenv("PEGEL_JETZT");
   if (jetzt == nullptr || *jetzt == '\0') return;
-  fest_ = pegel::IsoZeitpunktLesen(jetzt);
+  fest_ = kommandozeile::ZeitpunktLesen(jetzt);
   if (!fest_) throw std::invalid_argument("PEGEL_JETZT: \"JJJJ-MM-TT hh:mm:ss\" erwartet");
 }
 
-pegel::TDateTime HeadlessUhr::Jetzt() { return fest_ ? *fest_ : SystemUhr::Jetzt(); }
-
-HeadlessLauf::HeadlessLauf(const std::filesystem::path& verz, bool nurLesen) {
+HeadlessLauf::HeadlessLauf(const std::filesystem::path& verz, bool nurLesen,
+                           std::optional<pegel::TDateTime> start)
+    : uhr(start) {
   s.NurLesen = nurLesen;
   s.PfadeSetzen(std::filesystem::absolute(verz));
   s.ProgrammStart(uhr.Jetzt());

@@ -21,25 +21,29 @@ using pegel::HeadlessMessages;
 using pegel::NoEvents;
 using pegel::NoPrinter;
 
-// The clock of a headless run: the machine's, or the fixed time that the environment
-// variable PEGEL_JETZT gives as "YYYY-MM-DD hh:mm:ss", so that a run can be repeated with
-// the same day (scripts, tests). The tick count always runs, so that waits end.
-class HeadlessUhr : public pegel::SystemUhr {
+// The machine's clock, or, with a start time, the machine's clock shifted so that it read
+// that time when the run began; it runs on at the machine's pace. Without a start time the
+// environment variable PEGEL_JETZT="YYYY-MM-DD hh:mm:ss" fixes the clock at that time, so
+// that a run can be repeated exactly (scripts, tests); the tick count always runs, so that
+// waits end.
+class LaufUhr : public pegel::SystemUhr {
  public:
-  // Throws std::invalid_argument when PEGEL_JETZT is set but malformed.
-  HeadlessUhr();
-  pegel::TDateTime Jetzt() override;
+  // Throws std::invalid_argument when PEGEL_JETZT is used but malformed.
+  explicit LaufUhr(std::optional<pegel::TDateTime> start = {});
+  pegel::TDateTime Jetzt() override { return fest_ ? *fest_ : SystemUhr::Jetzt() + versatz_; }
 
  private:
+  pegel::TDateTime versatz_ = 0;
   std::optional<pegel::TDateTime> fest_;
 };
 
 // A plant directory's state with the headless services, wired together; the state's
-// paths are set and the run-state is that of a program start.
+// paths are set and the run-state is that of a program start at the clock's time.
 struct HeadlessLauf {
-  HeadlessLauf(const std::filesystem::path& verz, bool nurLesen);
+  HeadlessLauf(const std::filesystem::path& verz, bool nurLesen,
+               std::optional<pegel::TDateTime> start = {});
   pegel::PegelStatus s;
-  HeadlessUhr uhr;
+  LaufUhr uhr;
   HeadlessMessages meldungen;
   NoEvents ereignisse;
   CollectingSink senke;

@@ -1,7 +1,9 @@
 // pegeltool config DIR [--json]: the configuration of a plant directory as the program's
-// first start would load it, without changing any file.
+// first start would load it, without changing any file (and without the directory's guard,
+// which a read-only command does not need).
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "cp1252.h"
@@ -124,44 +126,28 @@ void TextAusgabe(const ordered_json& j) {
 
 }  // namespace
 
-int KommandoConfig(const std::vector<std::string>& args) {
-  std::string verz;
-  bool json = false;
-  for (const auto& a : args) {
-    if (a == "--json") {
-      json = true;
-    } else if (!a.empty() && a[0] == '-') {
-      std::cerr << "pegeltool config: unbekannte Option " << a << "\n";
-      return 2;
-    } else if (verz.empty()) {
-      verz = a;
-    } else {
-      std::cerr << "pegeltool config: zu viele Argumente\n";
-      return 2;
-    }
-  }
-  if (verz.empty()) {
-    std::cerr << "Aufruf: pegeltool config DIR [--json]\n";
-    return 2;
-  }
-  std::error_code ec;
-  if (!std::filesystem::is_directory(verz, ec)) {
-    std::cerr << "pegeltool config: " << verz << " ist kein Verzeichnis\n";
-    return 2;
-  }
-  HeadlessLauf lauf(verz, true);
-  pegel::PegelStatus& s = lauf.s;
-  pegel::Initialisierung(s, lauf.d);
-  pegel::FormateLesen(s, lauf.d);
-  pegel::DruckformatLesen(s);
+Kommando KommandoConfig() {
+  auto json = std::make_shared<bool>(false);
+  return {"config",
+          {"VERZ"},
+          "die Konfiguration der Anlage VERZ, wie der erste Start sie lädt; ändert keine Datei",
+          "0 geladen, 1 Konfiguration ungültig (KonfigOK falsch), 2 Aufruffehler",
+          {JsonOption(*json)},
+          [json](const std::vector<std::string>& frei) {
+            HeadlessLauf lauf(Anlagenverzeichnis(frei.at(0)), true);
+            pegel::PegelStatus& s = lauf.s;
+            pegel::Initialisierung(s, lauf.d);
+            pegel::FormateLesen(s, lauf.d);
+            pegel::DruckformatLesen(s);
 
-  const ordered_json j = Ergebnis(s, lauf.meldungen, lauf.senke);
-  if (json) {
-    std::cout << j.dump(2) << "\n";
-  } else {
-    TextAusgabe(j);
-  }
-  return s.KonfigOK ? 0 : 1;
+            const ordered_json j = Ergebnis(s, lauf.meldungen, lauf.senke);
+            if (*json) {
+              std::cout << j.dump(2) << "\n";
+            } else {
+              TextAusgabe(j);
+            }
+            return s.KonfigOK ? ExitOk : ExitDaten;
+          }};
 }
 
 }  // namespace pegeltool

@@ -2,6 +2,7 @@
 // do and summarises it.
 #include <algorithm>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -20,20 +21,25 @@ namespace pegeltool {
 
 namespace {
 
-const char* const DayAufruf = "Aufruf: pegeltool day VERZ JJJJMMTT [--rows A:B] [--json]\n";
-
 struct Bereich {
   std::int64_t von = 0, bis = 0;  // 1-based, inclusive
 };
 
-std::optional<Bereich> BereichLesen(const std::string& t) {
+// "A:B" with 1 <= A <= B. Throws kommandozeile::Aufruffehler.
+Bereich BereichLesen(const std::string& t) {
   const auto p = t.find(':');
-  if (p == std::string::npos) return std::nullopt;
-  const auto a = pegel::GanzzahlLesen(t.substr(0, p));
-  const auto b = pegel::GanzzahlLesen(t.substr(p + 1));
-  if (!a || !b || *a < 1 || *b < *a) return std::nullopt;
+  const auto a = p == std::string::npos ? std::nullopt : pegel::GanzzahlLesen(t.substr(0, p));
+  const auto b = p == std::string::npos ? std::nullopt : pegel::GanzzahlLesen(t.substr(p + 1));
+  if (!a || !b || *a < 1 || *b < *a) {
+    throw kommandozeile::Aufruffehler("--rows A:B mit 1 <= A <= B erwartet");
+  }
   return Bereich{*a, *b};
 }
+
+struct DayOptionen {
+  std::optional<Bereich> zeilenBereich;
+  bool json = false;
+};
 
 bool IstTag(const std::string& t) {
   return t.size() == 8 &&
@@ -53,31 +59,12 @@ std::vector<std::string> Zellen(const pegel::gitter& g, std::size_t zeile) {
   return z;
 }
 
-}  // namespace
-
-int KommandoDay(const std::vector<std::string>& args) {
-  std::vector<std::string> frei;
-  std::optional<Bereich> zeilenBereich;
-  bool json = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--json") {
-      json = true;
-    } else if (args[i] == "--rows") {
-      if (i + 1 >= args.size() || !(zeilenBereich = BereichLesen(args[++i]))) {
-        std::cerr << "pegeltool day: --rows A:B mit 1 <= A <= B erwartet\n" << DayAufruf;
-        return 2;
-      }
-    } else if (args[i].rfind("--", 0) == 0) {
-      std::cerr << "pegeltool day: unbekannte Option '" << args[i] << "'\n" << DayAufruf;
-      return 2;
-    } else {
-      frei.push_back(args[i]);
-    }
+int Day(const DayOptionen& o, const std::vector<std::string>& frei) {
+  if (!IstTag(frei.at(1))) {
+    throw kommandozeile::Aufruffehler("Tag als JJJJMMTT erwartet, nicht '" + frei[1] + "'");
   }
-  if (frei.size() != 2 || !IstTag(frei[1])) {
-    std::cerr << DayAufruf;
-    return 2;
-  }
+  const auto& zeilenBereich = o.zeilenBereich;
+  const bool json = o.json;
 
   pegel::PegelStatus s;
   s.NurLesen = true;  // a summary never writes into the plant directory
@@ -166,6 +153,20 @@ int KommandoDay(const std::vector<std::string>& args) {
     for (const auto& m : senke.meldungen) std::cout << "Log: " << U(m) << "\n";
   }
   return zeilen >= 1 ? 0 : 1;
+}
+
+}  // namespace
+
+Kommando KommandoDay() {
+  auto o = std::make_shared<DayOptionen>();
+  return {"day",
+          {"VERZ", "JJJJMMTT"},
+          "Zusammenfassung eines gespeicherten Tages (Kopf, Zeilen, erste und letzte Zeit)",
+          "0 mindestens eine Zeile gelesen, 1 keine, 2 Aufruffehler",
+          {{"--rows", "A:B", "dazu die Zellen der Zeilen A bis B (ab 1 gezählt)",
+            [o](const std::string& w) { o->zeilenBereich = BereichLesen(w); }},
+           JsonOption(o->json)},
+          [o](const std::vector<std::string>& frei) { return Day(*o, frei); }};
 }
 
 }  // namespace pegeltool

@@ -4,16 +4,19 @@
 // passes MS milliseconds apart and prints the buffer, statistics and live table. It is a
 // viewer run: it takes the collector's files away, writes the log and the INI keys the
 // loader writes back; questions are answered No. Without --every the configured polling
-// period is used.
+// period is used. The run holds the plant directory's single-instance guard, the one the
+// viewer takes.
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <thread>
 
 #include "cp1252.h"
 #include "dienste.h"
 #include "headless_dienste.h"
+#include "instanzschutz.h"
 #include "kommandos.h"
 #include "konfiguration.h"
 #include "plattform.h"
@@ -104,83 +107,42 @@ void TextAusgabe(const ordered_json& j) {
   for (const auto& m : j["log"]) std::cout << "  " << m.get<std::string>() << "\n";
 }
 
-bool ZahlArgument(const std::vector<std::string>& args, std::size_t& i, std::int32_t& wert) {
-  if (i + 1 >= args.size()) return false;
-  const auto v = pegel::GanzzahlLesen(args[++i]);
-  if (!v || *v < 0) return false;
-  wert = *v;
-  return true;
-}
-
-}  // namespace
-
-int KommandoPoll(const std::vector<std::string>& args) {
-  const char* aufruf =
-      "Aufruf: pegeltool poll DIR [--passes N] [--every MS] [--json]\n"
-      "                      [--chart LISTE (--png DATEI [--dpi D] | --pdf DATEI)]\n";
-  std::optional<GrafikAuftrag> grafik;
+struct PollOptionen {
+  std::int32_t durchlaeufe = 1;
+  std::int32_t abstand = -1;  // without --every: the configured polling period
+  bool json = false;
+  std::optional<std::vector<int>> grafik;
   std::string png, pdf;
   std::int32_t dpi = 150;
-  std::string verz;
-  bool json = false;
-  std::int32_t durchlaeufe = 1;
-  std::int32_t abstand = -1;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--json") {
-      json = true;
-    } else if (a == "--passes" || a == "--every") {
-      if (!ZahlArgument(args, i, a == "--passes" ? durchlaeufe : abstand)) {
-        std::cerr << "pegeltool poll: " << a << " braucht eine Zahl >= 0\n";
-        return 2;
-      }
-    } else if (a == "--chart" && i + 1 < args.size()) {
-      const auto liste = ParameterListe(args[++i]);
-      if (!liste) {
-        std::cerr << "pegeltool poll: --chart braucht Parameternummern wie 1,3,5\n";
-        return 2;
-      }
-      grafik = GrafikAuftrag{*liste, {}, false, 150};
-    } else if ((a == "--png" || a == "--pdf") && i + 1 < args.size()) {
-      (a == "--png" ? png : pdf) = args[++i];
-    } else if (a == "--dpi") {
-      if (!ZahlArgument(args, i, dpi) || dpi < 1 || dpi > 2400) {
-        std::cerr << "pegeltool poll: --dpi braucht eine Zahl von 1 bis 2400\n";
-        return 2;
-      }
-    } else if (!a.empty() && a[0] == '-') {
-      std::cerr << "pegeltool poll: unbekannte Option " << a << "\n";
-      return 2;
-    } else if (verz.empty()) {
-      verz = a;
-    } else {
-      std::cerr << "pegeltool poll: zu viele Argumente\n";
-      return 2;
-    }
+  std::optional<pegel::TDateTime> start;
+};
+
+int Poll(const PollOptionen& o, const std::vector<std::string>& frei) {
+  if (o.grafik ? o.png.empty() == o.pdf.empty() : !o.png.empty() || !o.pdf.empty()) {
+    throw kommandozeile::Aufruffehler("--chart braucht genau eine von --png und --pdf");
   }
-  if (verz.empty() || (grafik && png.empty() == pdf.empty()) ||
-      (!grafik && (!png.empty() || !pdf.empty()))) {
-    std::cerr << aufruf;
-    return 2;
+  std::optional<GrafikAuftrag> grafik;
+  if (o.grafik)
+    grafik = GrafikAuftrag{*o.grafik, o.pdf.empty() ? o.png : o.pdf, !o.pdf.empty(), o.dpi};
+  const std::string verz = Anlagenverzeichnis(frei.at(0));
+
+  // A viewer run takes the collector's files away, so it runs only while no viewer and no
+  // other poll works on the plant; otherwise it changes nothing at all.
+  pegelui::Instanzschutz schutz(QString::fromStdString(verz));
+  if (schutz.Nehmen() != pegelui::Instanzschutz::Ergebnis::Genommen) {
+    std::cerr << "pegeltool poll: " << verz << " nicht bearbeitet: " << schutz.Grund().toStdString()
+              << "\n";
+    return ExitBelegt;
   }
-  if (grafik) {
-    grafik->pdf = !pdf.empty();
-    grafik->datei = grafik->pdf ? pdf : png;
-    grafik->dpi = dpi;
-  }
-  std::error_code ec;
-  if (!std::filesystem::is_directory(verz, ec)) {
-    std::cerr << "pegeltool poll: " << verz << " ist kein Verzeichnis\n";
-    return 2;
-  }
-  HeadlessLauf lauf(verz, false);
+
+  HeadlessLauf lauf(verz, false, o.start);
   pegel::PegelStatus& s = lauf.s;
   pegel::Dienste& d = lauf.d;
   pegel::ErstesZeigen(s, d);
   pegel::Viewer viewer(s, d);
   viewer.Starten();
-  if (abstand < 0) abstand = s.Anzeige.TimerSampleMs;
-  for (std::int32_t n = 0; n < durchlaeufe && viewer.Laeuft(); ++n) {
+  const std::int32_t abstand = o.abstand < 0 ? s.Anzeige.TimerSampleMs : o.abstand;
+  for (std::int32_t n = 0; n < o.durchlaeufe && viewer.Laeuft(); ++n) {
     std::this_thread::sleep_for(std::chrono::milliseconds(abstand));
     viewer.TimerSampleTimer();
   }
@@ -190,12 +152,62 @@ int KommandoPoll(const std::vector<std::string>& args) {
   if (grafik && !grafikOk) std::cerr << "pegeltool poll: Grafik nicht geschrieben\n";
 
   const ordered_json j = Ergebnis(s, viewer, lauf.meldungen, lauf.senke);
-  if (json) {
+  if (o.json) {
     std::cout << j.dump(2) << "\n";
   } else {
     TextAusgabe(j);
   }
-  return s.KonfigOK && grafikOk ? 0 : 1;
+  return s.KonfigOK && grafikOk ? ExitOk : ExitDaten;
+}
+
+}  // namespace
+
+Kommando KommandoPoll() {
+  using kommandozeile::Ganzzahl;
+  using W = const std::string&;
+  auto o = std::make_shared<PollOptionen>();
+  return {
+      "poll",
+      {"VERZ"},
+      "ein Lauf der Anzeige ohne Bildschirm: startet wie das Programm, fragt N-mal ab und gibt "
+      "Puffer, Tagesstatistik und Echtzeit-Tabelle aus; nimmt dem Sammler die Dateien ab wie "
+      "die Anzeige und läuft nur, solange keine Anzeige und kein anderes poll die Anlage "
+      "bearbeitet",
+      "0 gelaufen, 1 Konfiguration ungültig oder Grafik nicht geschrieben, 2 Aufruffehler, "
+      "3 die Anlage wird schon bearbeitet (von PegelWart oder einem anderen poll) oder ihre "
+      "Sperrdatei ist nicht anzulegen; nichts geändert",
+      {{"--passes", "N", "N Abfragen nach der ersten beim Start (Vorgabe 1)",
+        [o](W w) {
+          o->durchlaeufe = static_cast<std::int32_t>(Ganzzahl("--passes", w, 0, 2147483647));
+        }},
+       {"--every", "MS", "Abstand der Abfragen in ms (Vorgabe: die eingestellte Abfragezeit)",
+        [o](W w) {
+          o->abstand = static_cast<std::int32_t>(Ganzzahl("--every", w, 0, 2147483647));
+        }},
+       {"--start", "\"JJJJ-MM-TT hh:mm:ss\"",
+        "die Uhr des Laufs beginnt bei dieser Zeit statt jetzt und läuft in Echtzeit weiter (wie "
+        "pegelsim --start)",
+        [o](W w) {
+          o->start = kommandozeile::ZeitpunktLesen(w);
+          if (!o->start) {
+            throw kommandozeile::Aufruffehler("--start: \"JJJJ-MM-TT hh:mm:ss\" erwartet");
+          }
+        }},
+       JsonOption(o->json),
+       {"--chart", "LISTE",
+        "dazu die Seite der Live-Grafik dieser Parameter (wie 1,3,5) zeichnen, mit --png oder "
+        "--pdf",
+        [o](W w) {
+          o->grafik = ParameterListe(w);
+          if (!o->grafik) {
+            throw kommandozeile::Aufruffehler("--chart braucht Parameternummern wie 1,3,5");
+          }
+        }},
+       {"--png", "DATEI", "die Grafik als PNG in DATEI schreiben", [o](W w) { o->png = w; }},
+       {"--dpi", "D", "Auflösung des PNG, 1..2400 (Vorgabe 150)",
+        [o](W w) { o->dpi = static_cast<std::int32_t>(Ganzzahl("--dpi", w, 1, 2400)); }},
+       {"--pdf", "DATEI", "die Grafik als PDF in DATEI schreiben", [o](W w) { o->pdf = w; }}},
+      [o](const std::vector<std::string>& frei) { return Poll(*o, frei); }};
 }
 
 }  // namespace pegeltool

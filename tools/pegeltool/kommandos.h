@@ -1,16 +1,51 @@
-// The subcommands of pegeltool. Each returns the process exit code:
-// 0 done, 1 the data are bad, 2 a usage error.
+// The subcommands of pegeltool. Each is one Kommando: its name, its free arguments, its
+// option table and its run. The table serves the parser and the help alike.
+//
+// A new subcommand is a file kommando_NAME.cpp with a function that returns its Kommando
+// (see kommando_day.cpp), declared here and listed in AlleKommandos() (kommandos.cpp).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "optionen_tabelle.h"
+
 namespace pegeltool {
 
-int KommandoConfig(const std::vector<std::string>& args);
+// Exit codes of every subcommand.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitDaten = 1;   // the data are bad
+inline constexpr int ExitAufruf = 2;  // usage error
+inline constexpr int ExitBelegt = 3;  // the plant directory's guard is held (poll)
 
-// day DIR YYYYMMDD [--rows A:B] [--json]: summary of a stored day.
-int KommandoDay(const std::vector<std::string>& args);
-int KommandoPoll(const std::vector<std::string>& args);
+struct Kommando {
+  std::string name;
+  // The free arguments in order, as the help names them; "[X]" is optional.
+  std::vector<std::string> argumente;
+  std::string zweck;    // one line
+  std::string ausgang;  // what the exit codes mean for this command
+  // Bound to the values that `ausfuehren` reads.
+  kommandozeile::Tabelle optionen;
+  // Runs with the free arguments (their count already checked) after the options were
+  // read; returns the exit code. Throws kommandozeile::Aufruffehler for a usage error.
+  std::function<int(const std::vector<std::string>& frei)> ausfuehren;
+};
+
+// config DIR [--json]: the configuration as the first start loads it, read-only.
+Kommando KommandoConfig();
+// day DIR YYYYMMDD [--rows A:B] [--json]: summary of a stored day, read-only.
+Kommando KommandoDay();
+// poll DIR [...]: a headless viewer run under the plant directory's guard.
+Kommando KommandoPoll();
+
+// Every subcommand, in the order of the help.
+std::vector<Kommando> AlleKommandos();
+
+// The --json switch that every command offers.
+kommandozeile::Option JsonOption(bool& json);
+
+// The checked plant directory of a command: Aufruffehler when it is no directory.
+std::string Anlagenverzeichnis(const std::string& verz);
 
 }  // namespace pegeltool

@@ -409,27 +409,6 @@ std::optional<TDateTime> DatumLesen(std::string_view text) {
   }
 }
 
-std::optional<TDateTime> IsoZeitpunktLesen(std::string_view text) {
-  if ((text.size() != 10 && text.size() != 19) || text[4] != '-' || text[7] != '-') {
-    return std::nullopt;
-  }
-  const auto j = GanzzahlLesen(text.substr(0, 4));
-  const auto m = GanzzahlLesen(text.substr(5, 2));
-  const auto d = GanzzahlLesen(text.substr(8, 2));
-  if (!j || !m || !d) return std::nullopt;
-  TDateTime t = 0;
-  try {
-    t = DatumKodieren(*j, *m, *d);
-  } catch (const std::out_of_range&) {
-    return std::nullopt;
-  }
-  if (text.size() == 10) return t;
-  if (text[10] != ' ' && text[10] != 'T') return std::nullopt;
-  const auto zeit = ZeitLesen(text.substr(11));
-  if (!zeit) return std::nullopt;
-  return t + *zeit;
-}
-
 std::string LogDateiStempel(TDateTime t) {
   const DatumTeile d = DatumZerlegen(t);
   return ZweiStellen(d.tag) + "." + KurzerMonatsname(d.monat) + "." + ZweiStellen(d.jahr % 100) +

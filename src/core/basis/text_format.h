@@ -79,9 +79,6 @@ std::string KurzerMonatsname(int monat);  // 1..12: "Jan" .. "Dez" ("Mär" in Wi
 std::optional<TDateTime> ZeitLesen(std::string_view text);
 // A date "d.m.yyyy" (day and month with one or two digits). Empty for anything else.
 std::optional<TDateTime> DatumLesen(std::string_view text);
-// A point in time as scripts and command lines write it: "yyyy-mm-dd", optionally followed
-// by a blank or "T" and "hh:mm:ss". Empty for anything else.
-std::optional<TDateTime> IsoZeitpunktLesen(std::string_view text);
 
 // Stamp of a log file line: "05.Dez.26, 16:11:28".
 std::string LogDateiStempel(TDateTime t);

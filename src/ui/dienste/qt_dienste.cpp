@@ -5,10 +5,9 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPageLayout>
-#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QThread>
+#include <memory>
 
 #include "plattform.h"
 #include "qt_text.h"
@@ -44,6 +43,11 @@ bool QtMeldungen::Frage(const std::string& text) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtMeldungen::WarnFrage(const std::string& text) {
+  return QMessageBox::warning(QApplication::activeWindow(), T(Titel), Q(text),
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtMeldungen::TextEingabe(const std::string& titel,
                                                     const std::string& prompt,
                                                     const std::string& vorgabe) {
@@ -72,49 +76,25 @@ std::optional<std::filesystem::path> QtMeldungen::DateiOeffnen(
 
 void QtEreignisse::Verarbeiten() { QCoreApplication::processEvents(); }
 
+void MemoSenke::SetzeMemo(QPlainTextEdit* memo) {
+  memo_ = memo;
+  if (memo == nullptr) return;
+  // Only the operator's own scrolling (drag, wheel, click, keys) decides whether the view
+  // follows. Qt's own test, "was the last line in view", fails for good once a resize
+  // has cut the last line in half.
+  QScrollBar* leiste = memo->verticalScrollBar();
+  auto folgen = std::make_shared<bool>(true);
+  QObject::connect(leiste, &QAbstractSlider::actionTriggered, memo,
+                   [leiste, folgen] { *folgen = leiste->sliderPosition() >= leiste->maximum(); });
+  // A new line, a shorter memo or a restored window all move the range's end.
+  QObject::connect(leiste, &QAbstractSlider::rangeChanged, memo, [leiste, folgen](int, int ende) {
+    if (*folgen) leiste->setValue(ende);
+  });
+}
+
 void MemoSenke::MemoZeile(const std::string& zeile) {
   if (memo_ == nullptr) return;
   memo_->appendPlainText(Q(zeile));
-}
-
-QtDrucker::QtDrucker() : drucker_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
-
-std::vector<std::string> QtDrucker::Druckerliste() {
-  std::vector<std::string> namen;
-  for (const QString& n : QPrinterInfo::availablePrinterNames()) namen.push_back(A(n));
-  return namen;
-}
-
-std::string QtDrucker::StandardBeschreibung() {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) return "";
-  return A(info.printerName() + "," + info.makeAndModel() + "," + info.location());
-}
-
-bool QtDrucker::Setzen(int n) {
-  const QStringList namen = QPrinterInfo::availablePrinterNames();
-  if (n == -1) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return false;
-    drucker_->setPrinterName(info.printerName());
-    return true;
-  }
-  if (n < 0 || n >= namen.size()) return false;
-  drucker_->setPrinterName(namen.at(n));
-  return drucker_->isValid();
-}
-
-bool QtDrucker::Verfuegbar() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
-
-bool QtDrucker::Ausrichtung(bool quer) {
-  if (!Verfuegbar()) return false;
-  return drucker_->setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
-}
-
-std::optional<std::pair<int, int>> QtDrucker::SeitengroesseMm() {
-  if (!Verfuegbar()) return std::nullopt;
-  const QRectF r = drucker_->pageLayout().fullRect(QPageLayout::Millimeter);
-  return std::pair{static_cast<int>(r.width()), static_cast<int>(r.height())};
 }
 
 }  // namespace pegelui

@@ -3,9 +3,7 @@
 
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPrinter>
 #include <QWidget>
-#include <memory>
 
 #include "services.h"
 
@@ -25,6 +23,7 @@ class QtMeldungen : public pegel::Messages {
   void Fehler(const std::string& text) override;
   void Warnung(const std::string& text) override;
   bool Frage(const std::string& text) override;
+  bool WarnFrage(const std::string& text) override;
   std::optional<std::string> TextEingabe(const std::string& titel, const std::string& prompt,
                                          const std::string& vorgabe) override;
   std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path& startVerz,
@@ -38,30 +37,17 @@ class QtEreignisse : public pegel::PendingEvents {
   void Verarbeiten() override;
 };
 
-// The main window's memo.
+// The main window's memo. Its view stays on the newest line, also when the memo gets
+// shorter, unless the operator has scrolled up to read; when they scroll back to the
+// bottom it follows again.
 class MemoSenke : public pegel::LogSink {
  public:
-  void SetzeMemo(QPlainTextEdit* memo) { memo_ = memo; }
+  // `memo` may be null (no memo); the widget is not owned.
+  void SetzeMemo(QPlainTextEdit* memo);
   void MemoZeile(const std::string& zeile) override;
 
  private:
   QPointer<QPlainTextEdit> memo_;
-};
-
-// The printers known to Qt's print system; holds the current printer.
-class QtDrucker : public pegel::PrinterService {
- public:
-  QtDrucker();
-  std::vector<std::string> Druckerliste() override;
-  std::string StandardBeschreibung() override;
-  bool Setzen(int n) override;
-  bool Verfuegbar() override;
-  bool Ausrichtung(bool quer) override;
-  std::optional<std::pair<int, int>> SeitengroesseMm() override;
-  QPrinter& Drucker() { return *drucker_; }
-
- private:
-  std::unique_ptr<QPrinter> drucker_;
 };
 
 }  // namespace pegelui

@@ -9,6 +9,7 @@
 #include "fo_tagesgrafik.h"
 #include "live_tabellen_modell.h"
 #include "qt_text.h"
+#include "tabellen_kopf.h"
 
 namespace pegelui {
 
@@ -72,6 +73,7 @@ TFo_Echtdaten::TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d,
   grEcht_->setObjectName("grEcht");
   modell_ = new LiveTabellenModell(tabelle, this);
   grEcht_->setModel(modell_);
+  kopf_ = std::make_unique<TabellenKopf>(*grEcht_, *modell_);
   grEcht_->horizontalHeader()->setDefaultSectionSize(80);
   grEcht_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   grEcht_->verticalHeader()->setDefaultSectionSize(18);
@@ -100,6 +102,8 @@ TFo_Echtdaten::TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d,
       },
       [this] { panelGrafik_->setEnabled(true); });
 }
+
+TFo_Echtdaten::~TFo_Echtdaten() = default;
 
 void TFo_Echtdaten::ListeFuellen() {
   lbDDE_->clear();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
+#include <memory>
 
 #include "dienste.h"
 #include "echtdaten.h"
@@ -18,6 +19,7 @@ namespace pegelui {
 
 class TFo_Tagesgrafik;
 class LiveTabellenModell;
+class TabellenKopf;
 
 class TFo_Echtdaten : public QDialog {
   Q_OBJECT
@@ -25,6 +27,7 @@ class TFo_Echtdaten : public QDialog {
   TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d, pegel::chart::Echtdaten& logik,
                 pegel::chart::LiveGrafik& grafik, pegel::LiveTabelle& tabelle,
                 TFo_Tagesgrafik& tagesgrafik, QWidget* parent = nullptr);
+  ~TFo_Echtdaten() override;
 
   void btGrafikClick();
   void btAuswahlClick();
@@ -51,6 +54,7 @@ class TFo_Echtdaten : public QDialog {
   QCheckBox* cbDigNull_;
   QTableView* grEcht_;
   LiveTabellenModell* modell_;
+  std::unique_ptr<TabellenKopf> kopf_;  // goes before the view it watches
   QTimer* TimerRefresh_;
 };
 

@@ -91,7 +91,7 @@ void TFo_Tagesgrafik::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
   grafik_.FensterZeigen();
-  setWindowTitle(T(" Echtzeitgrafik  - Version 1.81"));
+  setWindowTitle(T(" Echtzeitgrafik  - Version " PEGEL_VERSION));
   grafik_.schriften.AlleLoeschen();
   GruppenEintragen();
   Drucken1_->setEnabled(drucker_ != nullptr && d_.drucker.Verfuegbar());

@@ -29,12 +29,21 @@ QVariant LiveTabellenModell::data(const QModelIndex& index, int role) const {
 }
 
 QVariant LiveTabellenModell::headerData(int section, Qt::Orientation o, int role) const {
-  if (role != Qt::DisplayRole) return {};
+  const bool tipp = role == Qt::ToolTipRole && o == Qt::Horizontal;
+  if (role != Qt::DisplayRole && !tipp) return {};
   try {
     if (o == Qt::Horizontal) return Q(tabelle_.Zelle(section + 1, 0));
     return Q(tabelle_.Zelle(0, section + 1));
   } catch (...) {
-    return {};
+    return {};  // a section the view asks for while the table changes shape
+  }
+}
+
+QString LiveTabellenModell::Ecke() const {
+  try {
+    return Q(tabelle_.Zelle(0, 0));
+  } catch (...) {
+    return {};  // a table without columns has no corner text
   }
 }
 

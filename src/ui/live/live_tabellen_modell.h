@@ -1,5 +1,6 @@
-// A Qt model over the core's live table: row 0 and column 0 become the headers, the rest
-// the cells. The core tells it once per polling pass that cells changed.
+// A Qt model over the core's live table: row 0 and column 0 become the headers, cell (0, 0)
+// the view's corner, the rest the cells. The core tells it once per polling pass that cells
+// changed.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -18,7 +19,12 @@ class LiveTabellenModell : public QAbstractTableModel, public pegel::LiveTabelle
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  // Display text, and for a parameter column the whole text again as its tooltip, since
+  // a long name may not fit its column.
   QVariant headerData(int section, Qt::Orientation o, int role) const override;
+  // The text of cell (0, 0), for the corner where the headers meet; empty before the
+  // table has columns.
+  QString Ecke() const;
 
   void TabelleGeaendert() override;
 

@@ -199,7 +199,7 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::FormShow() {
-  setWindowTitle(windowTitle() + T(" - Version 1.81"));
+  setWindowTitle(windowTitle() + T(" - Version " PEGEL_VERSION));
   pegel::ErstesZeigen(s_, d_);
   einstellungen_.Anzeigen();
   TimerSample_->setInterval(s_.Anzeige.TimerSampleMs);

@@ -1,0 +1,42 @@
+// What the history browser hands to the history chart for a span of rows: the checks
+// before the hand-off, the time labels under the axis and a parameter's values.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gitter.h"
+
+namespace pegel {
+
+// The time axis of `zeilen` rows: at most 16 labels, one every `schritt` rows.
+struct Zeitteilung {
+  std::int32_t labels = 0;
+  double schritt = 1.0;  // >= 1.0
+};
+
+// L := rows; above 16, rows div d for the first d = 2, 3, ... with rows / d <= 16 (the
+// real quotient, so that 300 rows give 15 labels 20 rows apart and 1440 give 16 labels 90
+// apart); step := rows / L, at least 1.0. No labels for fewer than one row.
+Zeitteilung ZeitTeilung(std::int32_t zeilen);
+
+// The labels for rows `ersteZeile` .. `ersteZeile` + `zeilen` - 1 (1-based): label n is the
+// time text (column 1) of the first row j (counted from 0 within the span) with
+// Trunc(n * schritt) <= j; at most one per row and at most `teilung.labels`. A row beyond
+// the grid gives an empty text.
+std::vector<std::string> Zeitlabels(const gitter& grid, std::int32_t ersteZeile,
+                                    std::int32_t zeilen, const Zeitteilung& teilung);
+
+// The values of parameter `parameter` (column parameter + 1) in the same rows; a cell that
+// does not convert, or lies beyond the grid, gives 0.0.
+std::vector<double> SpaltenWerte(const gitter& grid, std::int32_t parameter,
+                                 std::int32_t ersteZeile, std::int32_t zeilen);
+
+// The message that stops a chart hand-off of `zeilen` rows and `parameter` chosen
+// parameters, in the order the checks run; empty when the chart can be drawn.
+std::optional<std::string> GrafikUebergabePruefen(std::int32_t zeilen, std::size_t parameter);
+
+}  // namespace pegel
