@@ -10,8 +10,8 @@
 #include "abbildung.h"
 #include "logbuch.h"
 #include "qt_canvas.h"
-#include "refresh_ausgabe.h"
 #include "schriften.h"
+#include "seite_zeichnen.h"
 #include "state.h"
 
 namespace {
@@ -42,7 +42,7 @@ chart::ChartSeite NeunStreifen() {
     for (int j = 0; j < 480; ++j) {
       w[j] = 10 * std::sin(j / (20.0 + i)) + 3 * std::sin(j * 0.7 * i) + i;
     }
-    s.Grafikspeicher.push_back(w);
+    s.Grafikspeicher.at(i) = w;
     chart::ChartAnzeige& a = s.Anzeige[i];
     a.Name = "Parameter " + std::to_string(i);
     a.Einheit = "m";
@@ -66,6 +66,7 @@ void Seite(benchmark::State& state, bool inkrementell) {
   schriften.SeitenSchriftenErzeugen();
   chart::ChartSeite seite = NeunStreifen();
   chart::SeitenUmfeld umfeld{log, ereignisse, uhr, nullptr, {}};
+  const chart::Seitenstil stil = chart::LiveStil(false, false, false);
   QImage bild(1920, 1080, QImage::Format_RGB32);
   bild.fill(Qt::white);
   const auto abbildung = ui::Abbildung::Anisotrop(1920, 1080, 2970, 2100);
@@ -73,12 +74,15 @@ void Seite(benchmark::State& state, bool inkrementell) {
     // The incremental page draws over a full one, as on the screen.
     QPainter p(&bild);
     ui::QtCanvas c(p, abbildung);
-    chart::RefreshAusgabe(seite, c, schriften, umfeld, false, false);
+    chart::SeiteZeichnen(seite, stil, c, schriften, umfeld, chart::Ziel::Bildschirm,
+                         chart::Seitenart::Voll);
   }
   for (auto _ : state) {
     QPainter p(&bild);
     ui::QtCanvas c(p, abbildung);
-    const bool fertig = chart::RefreshAusgabe(seite, c, schriften, umfeld, false, inkrementell);
+    const bool fertig = chart::SeiteZeichnen(
+        seite, stil, c, schriften, umfeld, chart::Ziel::Bildschirm,
+        inkrementell ? chart::Seitenart::Inkrementell : chart::Seitenart::Voll);
     c.Abschliessen();
     p.end();
     benchmark::DoNotOptimize(fertig);

@@ -20,8 +20,8 @@
 #include "plattform.h"
 #include "qt_canvas.h"
 #include "qt_dienste.h"
-#include "refresh_ausgabe.h"
 #include "ring_zugriff.h"
+#include "seite_zeichnen.h"
 #include "state.h"
 #include "stille_dienste.h"
 
@@ -43,14 +43,14 @@ struct LiveAufbau {
   PegelStatus s;
   SystemUhr uhr;
   HeadlessMessages meldungen;
-  pegelui::QtEreignisse ereignisse;
+  pegel::ui::QtEreignisse ereignisse;
   NoPrinter drucker;
   Logbuch log{s, uhr, nullptr};
   Dienste d{uhr, meldungen, ereignisse, log, drucker};
   LiveTabelle tabelle;
-  pegelui::LiveTabellenModell modell{tabelle};
-  chart::LiveGrafik grafik{s, d};
-  chart::Echtdaten echtdaten{s, d, grafik, tabelle};
+  pegel::ui::LiveTabellenModell modell{tabelle};
+  live::LiveGrafik grafik{s, d};
+  live::Echtdaten echtdaten{s, d, grafik, tabelle};
   QImage bild{1920, 1080, QImage::Format_RGB32};
   ui::Abbildung abbildung = ui::Abbildung::Anisotrop(1920, 1080, 2970, 2100);
   chart::SeitenUmfeld umfeld{log, ereignisse, uhr, nullptr, [this] { ++seiten; }};
@@ -76,7 +76,7 @@ struct LiveAufbau {
     }
     tabelle.SpaltenSetzen(Parameter + 1);
     for (probe = 0; probe < Puffer; ++probe) Probe();
-    if (echtdaten.btGrafikClick(auswahl, false, {}) != chart::Echtdaten::Folge::GrafikZeigen) {
+    if (echtdaten.btGrafikClick(auswahl, false, {}) != live::Echtdaten::Folge::GrafikZeigen) {
       throw std::runtime_error("hand-over failed");
     }
     grafik.seite.Seitenbreite = 297;
@@ -85,7 +85,7 @@ struct LiveAufbau {
     grafik.LiveGrafikAktiv = true;
     grafik.schriften.SeitenSchriftenErzeugen();
     bild.fill(Qt::white);
-    if (grafik.FormPaint()) Zeichnen(false);
+    if (grafik.FormPaint()) Zeichnen(chart::Seitenart::Voll);
   }
 
   // What a polling pass leaves behind: the newest slot of every buffer and the cells.
@@ -107,11 +107,11 @@ struct LiveAufbau {
     tabelle.Benachrichtigen();
   }
 
-  void Zeichnen(bool inkrementell) {
-    if (!inkrementell) ++volleSeiten;
+  void Zeichnen(chart::Seitenart art) {
+    if (art == chart::Seitenart::Voll) ++volleSeiten;
     QPainter p(&bild);
     ui::QtCanvas c(p, abbildung);
-    chart::RefreshAusgabe(grafik.seite, c, grafik.schriften, umfeld, false, inkrementell);
+    grafik.RefreshAusgabe(c, umfeld, chart::Ziel::Bildschirm, art);
     c.Abschliessen();
   }
 
@@ -120,7 +120,7 @@ struct LiveAufbau {
     Probe();
     if (!echtdaten.TimerRefreshFaellig()) throw std::runtime_error("no refresh due");
     grafik.Neuaufbau = voll;
-    echtdaten.btGrafikClick({}, true, [this](bool inkrementell) { Zeichnen(inkrementell); });
+    echtdaten.btGrafikClick({}, true, [this](chart::Seitenart art) { Zeichnen(art); });
   }
 };
 

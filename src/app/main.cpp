@@ -42,37 +42,37 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  pegelui::PegelApplication app(argc, argv);
+  pegel::ui::PegelApplication app(argc, argv);
   QApplication::setApplicationName("PegelWart");
 
   // Without --dir the data live beside the program file.
   const QString verz =
       aufruf->verz.isEmpty() ? QCoreApplication::applicationDirPath() : aufruf->verz;
   if (!QFileInfo(verz).isDir()) {
-    QMessageBox::critical(nullptr, pegelui::T(pegelui::Titel),
-                          pegelui::T("Das Verzeichnis %1 gibt es nicht.").arg(verz));
+    QMessageBox::critical(nullptr, pegel::ui::T(pegel::ui::Titel),
+                          pegel::ui::T("Das Verzeichnis %1 gibt es nicht.").arg(verz));
     return 1;
   }
 
   // One viewer or `pegeltool poll` per plant directory; viewers of different plants run
   // side by side.
-  pegelui::Instanzschutz schutz(verz);
+  pegel::ui::Instanzschutz schutz(verz);
   const auto guard = schutz.Nehmen();
-  if (guard == pegelui::Instanzschutz::Ergebnis::Belegt) {
-    const QString name = pegelui::InstanzName(QCoreApplication::applicationFilePath());
-    QMessageBox::information(nullptr, pegelui::T(pegelui::Titel),
-                             pegelui::T("Die Anwendung %1 läuft bereits !").arg(name));
+  if (guard == pegel::ui::Instanzschutz::Ergebnis::Belegt) {
+    const QString name = pegel::ui::InstanzName(QCoreApplication::applicationFilePath());
+    QMessageBox::information(nullptr, pegel::ui::T(pegel::ui::Titel),
+                             pegel::ui::T("Die Anwendung %1 läuft bereits !").arg(name));
     return 0;
   }
 
   const std::filesystem::path progDir =
       std::filesystem::path(QDir(verz).absolutePath().toStdString());
-  pegelui::Anwendung anwendung(progDir);
+  pegel::ui::Anwendung anwendung(progDir);
   app.LogSetzen(&anwendung.Log());
   // A directory where the lock file cannot be created is one where this viewer cannot take
   // the collector's files either, so it cannot disturb another: it runs, and says so.
-  if (guard == pegelui::Instanzschutz::Ergebnis::Fehler) {
-    anwendung.Log().LogAll(pegelui::A(pegelui::T("Instanzschutz: ") + schutz.Grund()));
+  if (guard == pegel::ui::Instanzschutz::Ergebnis::Fehler) {
+    anwendung.Log().LogAll(pegel::ui::A(pegel::ui::T("Instanzschutz: ") + schutz.Grund()));
   }
   anwendung.Hauptfenster().show();
   const int ergebnis = QApplication::exec();

@@ -10,13 +10,17 @@ namespace {
 
 int HoechsterIndex(const std::vector<double>& werte) { return static_cast<int>(werte.size()) - 1; }
 
+// The warning test of the live and history traces: off while UpWarn lies within +-0.001.
+bool Warnt(const ChartAnzeige& a, double v) {
+  return !(-0.001 <= a.UpWarn && a.UpWarn <= 0.001) && (v >= a.UpWarn || v <= a.LoWarn);
+}
+
 }  // namespace
 
 void AnalogRollend(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
                    std::vector<double>& werte) {
   const int n = HoechsterIndex(werte);
   const Raster r = SlotRaster(s, n);
-  const bool warnTest = !(-0.001 <= a.UpWarn && a.UpWarn <= 0.001);
   c.StiftBreite(4);
   bool erster = true;
   for (int j = 0; j <= n; ++j) {
@@ -36,7 +40,7 @@ void AnalogRollend(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const Ch
     const std::int32_t y = WertY(v, st.Faktor, s.Nulllinie);
     c.StiftFarbe(a.Kurvenfarbe);
     c.MoveTo(x, y);
-    if (warnTest && (v >= a.UpWarn || v <= a.LoWarn)) alarm = true;
+    if (Warnt(a, v)) alarm = true;
     if (alarm) c.StiftFarbe(a.Warnfarbe);
     if (j == 0 || erster) {
       c.LineTo(Plus(x, 1), Plus(y, 1));
@@ -69,6 +73,28 @@ void AnalogCursor(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const Cha
     } else if (st.LetztX != KeinPunkt) {
       c.LineTo(st.LetztX, st.LetztY);
     }
+    st.LetztX = x;
+    st.LetztY = y;
+  }
+}
+
+void AnalogLuecken(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
+                   const std::vector<double>& werte) {
+  const int n = HoechsterIndex(werte);
+  const Raster r = SlotRaster(s, n);
+  c.StiftBreite(4);
+  for (int j = 0; j <= n; ++j) {
+    const double v = werte[static_cast<std::size_t>(j)];
+    if (v == NoValue || v < st.Minimum) {
+      st.LetztX = KeinPunkt;
+      continue;
+    }
+    const std::int32_t x = r.X(j);
+    const std::int32_t y = WertY(v, st.Faktor, s.Nulllinie);
+    c.StiftFarbe(a.Kurvenfarbe);
+    c.MoveTo(x, y);
+    if (Warnt(a, v)) c.StiftFarbe(a.Warnfarbe);
+    if (j > 0 && st.LetztX != KeinPunkt) c.LineTo(st.LetztX, st.LetztY);
     st.LetztX = x;
     st.LetztY = y;
   }

@@ -1,4 +1,4 @@
-// The trace of an analog chart on the live page.
+// The traces of an analog chart.
 #pragma once
 
 #include <vector>
@@ -20,6 +20,12 @@ void AnalogRollend(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const Ch
 // oldest; no clamping and no warning colour. Throws GeometrieFehler.
 void AnalogCursor(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
                   const std::vector<double>& werte, int schreibposition);
+
+// With gaps (history page): a NoValue entry, and a value below the chart's st.Minimum, breaks
+// the trace; values at or beyond UpWarn/LoWarn are drawn in Warnfarbe unless UpWarn lies
+// within +-0.001; no clamping and no dot for a single point. Throws GeometrieFehler.
+void AnalogLuecken(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
+                   const std::vector<double>& werte);
 
 // The red cursor line halfway between slot schreibposition and the next, when
 // 0 <= schreibposition < n; afterwards the pen is `kurvenfarbe`. Throws GeometrieFehler.

@@ -1,5 +1,6 @@
 #include "kopf_fuss.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -32,8 +33,8 @@ void Fusszeile(Canvas& c, const SchriftTabelle& f, Log& log, std::int32_t pw, st
   New_TextAusgabe(c, f, log, x2, text2, 0, Schwarz, 6, y);
 }
 
-std::string IntervallText(std::int32_t zahl, bool minuten) {
-  return Ansi("Meßintervall : ") + GanzText(zahl) + (minuten ? " Minute(n)" : " Sekunde(n)");
+std::string IntervallText(std::int32_t zahl, const std::string& einheit) {
+  return Ansi("Meßintervall : ") + GanzText(zahl) + einheit;
 }
 
 void Titel(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
@@ -68,6 +69,34 @@ void LiveKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
     if (auto summe = SummenText(a)) text(1400, "Summe = " + *summe);
   }
   text(1800, "Wert = " + a.Werttext);
+}
+
+void BerechneterKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
+                     const TGrafikstatistik& st, const std::vector<double>& werte,
+                     std::int32_t textrand, std::int32_t messintervall) {
+  const std::int32_t xs = Plus(Plus(s.P1.x, 50), textrand);
+  const std::int32_t y = Tiefe(s.P1.d);
+  auto text = [&](std::int32_t dx, const std::string& t) {
+    New_TextAusgabe(c, f, log, Plus(xs, dx), t, 0, Blau, 3, y);
+  };
+  if (s.Typ == Grafiktyp::Digital) {
+    const auto an = std::count_if(werte.begin(), werte.end(), [](double v) { return v > 0.6; });
+    double t = static_cast<double>(an) * messintervall / 1000.0;
+    std::string einheit = " Sek.";
+    if (t >= 3600) {
+      t /= 3600;
+      einheit = " Std.";
+    } else if (t >= 60) {
+      t /= 60;
+      einheit = " Min.";
+    }
+    text(400, "Betriebszeit=" + FestFormat(t, 6, 2) + einheit);
+    return;
+  }
+  text(400, "Min.=" + FestFormat(st.Minimum, 6, 2));
+  text(700, "Max.=" + FestFormat(st.Maximum, 6, 2));
+  text(1000, "Mittel=" + FestFormat(st.Mittelwert, 6, 2));
+  text(1300, "Anzahl=" + FestFormat(st.Anzahl, 5, 0));
 }
 
 }  // namespace pegel::chart

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "canvas.h"
 #include "log.h"
@@ -19,8 +20,8 @@ void Fusszeile(Canvas& c, const SchriftTabelle& f, Log& log, std::int32_t pw, st
                std::int32_t fuellTiefe, std::int32_t x1, const std::string& text1, std::int32_t x2,
                const std::string& text2);
 
-// "Meßintervall : {zahl} Minute(n)" or "... Sekunde(n)".
-std::string IntervallText(std::int32_t zahl, bool minuten);
+// "Meßintervall : {zahl}{einheit}" (the unit with its leading blank).
+std::string IntervallText(std::int32_t zahl, const std::string& einheit);
 
 // "{Name} [{Einheit}]" in font 4, black, bottom on the strip's top edge.
 void Titel(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, const ChartAnzeige& a);
@@ -31,5 +32,14 @@ void Titel(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, con
 // operating hours. A sum whose text is not a number, or whose divisor is 0, is left out.
 void LiveKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
               const ChartAnzeige& a, std::int32_t textrand);
+
+// The computed header above a strip, from the chart's statistics, in blue, font 3, from
+// x = P1.x + 50 + textrand. Analog: "Min.=", "Max.=", "Mittel=" (6 digits, 2 decimals) and
+// "Anzahl=" (5 digits); digital: "Betriebszeit=" of the values above 0.6 times the sample
+// interval (`messintervall` ms), in " Sek." below a minute, " Min." below an hour, else
+// " Std.". Throws GeometrieFehler.
+void BerechneterKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
+                     const TGrafikstatistik& st, const std::vector<double>& werte,
+                     std::int32_t textrand, std::int32_t messintervall);
 
 }  // namespace pegel::chart

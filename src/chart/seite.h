@@ -1,10 +1,12 @@
-// The state of one chart page: what the renderer reads and the records it writes back.
-// The owner (the live chart window, a tool, a test) fills it and keeps it between pages;
-// the statistics records persist from one page to the next.
+// The data of one chart page: what the renderer reads and the records it writes back. The
+// owner (a chart window's logic, a tool, a test) fills it and keeps it between pages; the
+// statistics records persist from one page to the next. Charts are numbered 1..Anzahl from
+// the top, and every per-chart array is indexed by that number (slot 0 unused).
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,7 @@ struct Punkt {
 
 struct TStreifen {
   Grafiktyp Typ = Grafiktyp::Analog;
-  std::int32_t Skalierung = 0;
+  std::int32_t Skalierung = 0;  // 0 from zero, 1 from the minimum, 2 the user scale
   Punkt P1;
   Punkt P2;
   std::int32_t Nulllinie = 0;  // depth of the value 0
@@ -36,6 +38,7 @@ struct TGrafikstatistik {
   std::int32_t Anzahl = 0;
   double Minimum = 30000.0;
   double Maximum = -9999.0;
+  double Mittelwert = 0;  // computed headers only
   double Faktor = 0;
   std::int32_t LetztX = KeinPunkt;
   std::int32_t LetztY = 0;
@@ -58,32 +61,43 @@ struct ChartAnzeige {
   Farbe Warnfarbe = Rot;
 };
 
-// Index 1..9 in the per-chart arrays (slot 0 unused), as charts are numbered from the top.
+// The history window's scale override ("Skala ändern") and, without it, what the grid
+// proposes for its two input boxes.
+struct Skalenwahl {
+  double UntereGrenze = 0;   // the minimum of every analog chart
+  double Skalenteilung = 0;  // the grid step
+  std::int32_t SkalaModus = 0;
+};
+
 struct ChartSeite {
   std::int32_t Seitenbreite = 284;  // mm
   std::int32_t Seitenhoehe = 199;   // mm
   std::int32_t Anzahl = 0;          // N, the chart count
   std::array<TStreifen, MaxGrafiken + 1> Streifen{};
-  std::vector<std::vector<double>> Grafikspeicher;  // chart i is Grafikspeicher[i - 1]
+  std::array<std::vector<double>, MaxGrafiken + 1> Grafikspeicher{};
   std::array<TGrafikstatistik, MaxGrafiken + 1> Grafikstatistik{};
-  std::array<TGrafikstatistik, MaxGrafiken + 1> GrafikstatistikVorher{};
   std::array<ChartAnzeige, MaxGrafiken + 1> Anzeige{};
 
-  // Time axis of the fixed window.
+  // The time axis (Achsenart::Zeitlabels): label k at slot trunc(k * PunkteProLabel).
   std::vector<std::string> Zeitlabels;
   double PunkteProLabel = 1.0;
-  TDateTime FestAnfang = 0;
-  TDateTime FestEnd = 0;
-  double LabelMinuten = 0;
 
-  std::int32_t Schreibposition = 0;
-  bool GanzerTag = false;
-  bool MitCursor = false;
-  std::int32_t Textrand = 0;
-  std::int32_t IntervallZahl = 0;  // the collector's measurement interval
-  bool IntervallMinuten = false;   // its unit: minutes, else seconds
-  bool DigNull = false;            // "Digitale Null-Linie" of the live table
-  bool Schliesst = false;          // the window is closing: draw nothing
+  std::int32_t Schreibposition = 0;  // the cursor: the newest slot
+  std::int32_t Textrand = 0;         // extra indent of the statistics texts
+  // The footer: the sample interval as "{zahl}{einheit}" (the unit with its leading blank)
+  // and the day of a stored page.
+  std::int32_t IntervallZahl = 0;
+  std::string IntervallEinheit = " Sekunde(n)";
+  TDateTime Tag = 0;
+  // The sample interval in ms, for the operating time of computed digital headers.
+  std::int32_t Messintervall = 0;
+
+  // Skalenart::Raster: with a value the operator's override applies to every analog chart;
+  // the grid writes its proposal into `RasterVorschlag` (the last analog chart wins).
+  std::optional<Skalenwahl> Skalenvorgabe;
+  Skalenwahl RasterVorschlag;
+
+  bool Schliesst = false;  // the window is closing: draw nothing
 };
 
 }  // namespace pegel::chart

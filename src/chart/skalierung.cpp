@@ -1,5 +1,7 @@
 #include "skalierung.h"
 
+#include <cmath>
+
 #include "geometrie.h"
 #include "text_format.h"
 
@@ -84,6 +86,46 @@ void SkalenMarken(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen&
   // Compare before drawing: the bottom mark is left out when it would crowd the top one.
   const std::int32_t yUnten = WertY(unten, faktor, s.Nulllinie);
   if (Minus(yOben, yUnten) > 100) marke(unten);
+}
+
+void SkalenRaster(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
+                  const TGrafikstatistik& st, double r, std::int32_t ah,
+                  const std::optional<Skalenwahl>& vorgabe, Skalenwahl& vorschlag) {
+  const std::int32_t schritte = Div(ah, 40);
+  if (schritte <= 0) return;
+  c.StiftFarbe(Silber);
+  double schritt = r / schritte;
+  if (schritt > 1.0) schritt = std::trunc(schritt);
+  double anfang = schritt;
+  if (vorgabe) {
+    anfang = 0.0;
+    schritt = vorgabe->Skalenteilung;
+  } else {
+    vorschlag = {st.Minimum, schritt, s.Skalierung};
+  }
+  // A step or factor that is not positive would repeat one line for ever.
+  if (!(schritt > 0) || !(st.Faktor > 0)) return;
+  const std::int32_t xText = Plus(s.P2.x, 30);
+  auto linie = [&](double v) {
+    const std::int32_t y = WertY(v, st.Faktor, s.Nulllinie);
+    const std::int32_t tiefe = Minus(0, y);
+    if (s.P1.d < tiefe && tiefe < s.P2.d) {
+      c.MoveTo(s.P1.x, y);
+      c.LineTo(s.P2.x, y);
+      New_TextAusgabe(c, f, log, xText, FestFormat(v, 6, 2), 0, Grau, 1, Minus(y, 20));
+    }
+    return tiefe;
+  };
+  // The strip holds at most its height in 0.1 mm of lines.
+  const std::int32_t hoechstens = Plus(Minus(s.P2.d, s.P1.d), 2);
+  if (st.Maximum > 0) {
+    double v = anfang;
+    for (std::int32_t i = 0; i < hoechstens && linie(v) >= s.P1.d; ++i) v += schritt;
+  }
+  if (st.Minimum < 0) {
+    double v = anfang;
+    for (std::int32_t i = 0; i < hoechstens && linie(v) <= s.P2.d; ++i) v -= schritt;
+  }
 }
 
 }  // namespace pegel::chart

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "canvas.h"
 #include "log.h"
@@ -31,5 +32,16 @@ bool NulllinieZeichnen(Canvas& c, const SchriftTabelle& f, Log& log, const TStre
 // digits, 2 decimals) right of the tick. Throws GeometrieFehler.
 void SkalenMarken(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s, double faktor,
                   double oben, double unten, bool mitText);
+
+// The silver grid of the history page over a strip of analog height `ah` (AH div 40 steps
+// at most), with the values in grey, font 1, right of the strip. `r` is the range from
+// Skalieren. Without `vorgabe` the step is R / steps (its integer part above 1) starting at
+// one step, and the proposal (the chart's minimum, the step, its mode) goes into
+// `vorschlag`; with it the grid starts at 0 with the given step. No grid for a step, a factor
+// or a range that is not positive, and never more lines than fit the strip.
+// Throws GeometrieFehler.
+void SkalenRaster(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
+                  const TGrafikstatistik& st, double r, std::int32_t ah,
+                  const std::optional<Skalenwahl>& vorgabe, Skalenwahl& vorschlag);
 
 }  // namespace pegel::chart

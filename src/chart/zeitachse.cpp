@@ -51,23 +51,4 @@ void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreife
   }
 }
 
-void InitTimeSkale(ChartSeite& seite, int puffer) {
-  TDateTime t = seite.FestAnfang;
-  const int hoechster = static_cast<int>(seite.Zeitlabels.size()) - 1;
-  if (hoechster < 0) {
-    seite.FestEnd = t;
-    return;
-  }
-  int k = 0;
-  for (int j = 0; j < puffer; ++j) {
-    if (std::trunc(k * seite.PunkteProLabel) > j) continue;
-    seite.Zeitlabels.at(static_cast<std::size_t>(k)) = ZeitText(t);
-    ++k;
-    if (k > hoechster) break;
-    t += seite.LabelMinuten / 1440.0;
-  }
-  if (k == hoechster) seite.Zeitlabels.at(static_cast<std::size_t>(k)) = ZeitText(t);
-  seite.FestEnd = t;
-}
-
 }  // namespace pegel::chart

@@ -24,9 +24,4 @@ void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreife
                     const std::vector<std::string>& labels, double punkteProLabel,
                     bool letzterAmEnde);
 
-// Fills seite.Zeitlabels (at their present count) with the time texts of the fixed window
-// from FestAnfang on, one per trunc(k * PunkteProLabel) of `puffer` slots, LabelMinuten
-// apart, and sets FestEnd to the last label's time. Without labels FestEnd = FestAnfang.
-void InitTimeSkale(ChartSeite& seite, int puffer);
-
 }  // namespace pegel::chart

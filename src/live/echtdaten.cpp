@@ -5,9 +5,8 @@
 #include "live_texte.h"
 #include "spannen.h"
 #include "text_format.h"
-#include "zeitachse.h"
 
-namespace pegel::chart {
+namespace pegel::live {
 
 Echtdaten::Echtdaten(PegelStatus& s, Dienste& d, LiveGrafik& grafik, LiveTabelle& tabelle)
     : s_(s), d_(d), grafik_(grafik), tabelle_(tabelle) {}
@@ -52,7 +51,7 @@ void Echtdaten::AuswahlUebernehmen(const std::vector<bool>& auswahl) {
 }
 
 Echtdaten::Folge Echtdaten::btGrafikClick(const std::vector<bool>& auswahl, bool grafikSichtbar,
-                                          const std::function<void(bool)>& zeichnen) {
+                                          const std::function<void(Seitenart)>& zeichnen) {
   if (s_.Ring.Zeilen() == 0) {
     d_.meldungen.Info(text::PufferNichtInitialisiert);
     return Folge::Nichts;
@@ -67,7 +66,7 @@ Echtdaten::Folge Echtdaten::btGrafikClick(const std::vector<bool>& auswahl, bool
       if (!s_.Auswahl.Grafikanzeige.at(sj)) continue;
       ++k;
       try {
-        if (k <= MaxGrafiken) {
+        if (k <= chart::MaxGrafiken) {
           auto& texte = grafik_.seite.Anzeige.at(static_cast<std::size_t>(k)).Statistiktexte;
           for (std::size_t f = 1; f <= 8; ++f) texte.at(f) = s_.Sammler.AktDaten.at(sj).at(f);
         }
@@ -112,10 +111,10 @@ Echtdaten::Folge Echtdaten::btGrafikClick(const std::vector<bool>& auswahl, bool
   seite.PunkteProLabel = std::max(1.0, static_cast<double>(laenge) / labels);
   seite.Zeitlabels.assign(static_cast<std::size_t>(labels) + 1, "");
   if (grafik_.InitGraf(n, schreibposition) < 0) {
-    d_.meldungen.Info(text::ZuVieleGrafiken(MaxGrafiken));
+    d_.meldungen.Info(text::ZuVieleGrafiken(chart::MaxGrafiken));
     return Folge::Nichts;
   }
-  if (s_.Anzeige.GanzerTag) InitTimeSkale(seite, laenge);
+  if (s_.Anzeige.GanzerTag) InitTimeSkale(seite, grafik_.fenster, laenge);
   if (!grafik_.ParameterUebernehmen(text::UebergabeFehler)) return Folge::Nichts;
   try {
     d_.drucker.Ausrichtung(true);
@@ -137,4 +136,4 @@ bool Echtdaten::TimerRefreshFaellig() {
   return true;
 }
 
-}  // namespace pegel::chart
+}  // namespace pegel::live

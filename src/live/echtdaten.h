@@ -10,7 +10,7 @@
 #include "live_tabelle.h"
 #include "state.h"
 
-namespace pegel::chart {
+namespace pegel::live {
 
 class Echtdaten {
  public:
@@ -33,10 +33,10 @@ class Echtdaten {
   void btAuswahlClick(const std::vector<bool>& auswahl);
 
   // The hand-over. `auswahl` is the list's selection (line j - 1 for parameter j),
-  // `grafikSichtbar` whether the chart window is open, `zeichnen` draws the chart page
-  // (full when the argument is false) at the end of a refresh cycle.
+  // `grafikSichtbar` whether the chart window is open, `zeichnen` draws the chart page at the
+  // end of a refresh cycle.
   Folge btGrafikClick(const std::vector<bool>& auswahl, bool grafikSichtbar,
-                      const std::function<void(bool inkrementell)>& zeichnen);
+                      const std::function<void(Seitenart)>& zeichnen);
 
   // The 500 ms timer: true when a refresh is due (the caller then disables the timer and
   // runs btGrafikClick); remembers the write counter it refreshes for. Not due while the
@@ -55,4 +55,4 @@ class Echtdaten {
   LiveTabelle& tabelle_;
 };
 
-}  // namespace pegel::chart
+}  // namespace pegel::live

@@ -10,9 +10,12 @@
 #include "spannen.h"
 #include "statistik.h"
 #include "text_format.h"
-#include "zeitachse.h"
 
-namespace pegel::chart {
+namespace pegel::live {
+
+using chart::MaxGrafiken;
+using chart::TStreifen;
+
 namespace {
 
 // Serves pending events at most every 10 ms while a long copy runs.
@@ -42,7 +45,7 @@ int LiveGrafik::InitGraf(int n, int cursor) {
   if (n < 1 || n > MaxGrafiken) return -1;
   try {
     ++speicherStand_;
-    seite.Grafikspeicher.assign(static_cast<std::size_t>(n), {});
+    for (auto& werte : seite.Grafikspeicher) std::vector<double>().swap(werte);
     seite.Anzahl = n;
   } catch (const std::exception&) {
     d_.log.LogAll(text::GrafikspeicherInit);
@@ -53,17 +56,15 @@ int LiveGrafik::InitGraf(int n, int cursor) {
 
 int LiveGrafik::InitFeld(int k, Grafiktyp typ, int hoechster, const std::vector<double>& werte,
                          int skalierung) {
-  if (!Zeichenbar(typ) || k < 0 || k >= seite.Anzahl ||
-      static_cast<std::size_t>(k) >= seite.Grafikspeicher.size() || hoechster < 0) {
-    return -1;
-  }
+  const int i = k + 1;
+  if (!Zeichenbar(typ) || i < 1 || i > seite.Anzahl || hoechster < 0) return -1;
   try {
-    TStreifen& st = seite.Streifen.at(static_cast<std::size_t>(k + 1));
+    TStreifen& st = seite.Streifen.at(static_cast<std::size_t>(i));
     st.Typ = typ;
     st.Skalierung = skalierung;
-    seite.Grafikspeicher[static_cast<std::size_t>(k)].assign(
-        static_cast<std::size_t>(hoechster) + 1, NoValue);
-    return IntervallChecken(k, werte);
+    seite.Grafikspeicher.at(static_cast<std::size_t>(i))
+        .assign(static_cast<std::size_t>(hoechster) + 1, NoValue);
+    return IntervallChecken(i, werte);
   } catch (const std::exception&) {
     d_.log.LogAll(text::GrafikspeicherInit2);
     return -1;
@@ -74,12 +75,13 @@ int LiveGrafik::RefreshGraf(int k, const std::vector<double>& werte, int hoechst
   if (!LiveGrafikAktiv) return 0;
   try {
     seite.Schreibposition = cursor;
-    if (k < 0 || static_cast<std::size_t>(k) >= seite.Grafikspeicher.size() ||
-        static_cast<int>(seite.Grafikspeicher[static_cast<std::size_t>(k)].size()) - 1 !=
+    const int i = k + 1;
+    if (i < 1 || i > seite.Anzahl ||
+        static_cast<int>(seite.Grafikspeicher.at(static_cast<std::size_t>(i)).size()) - 1 !=
             hoechster) {
       return -1;
     }
-    return IntervallChecken(k, werte);
+    return IntervallChecken(i, werte);
   } catch (const std::exception&) {
     d_.log.LogAll(text::GrafikspeicherRefresh);
     return -1;
@@ -88,63 +90,65 @@ int LiveGrafik::RefreshGraf(int k, const std::vector<double>& werte, int hoechst
 
 int LiveGrafik::IntervallChecken(int i, const std::vector<double>& werte) {
   try {
-    auto& chart = seite.Grafikspeicher.at(static_cast<std::size_t>(i));
-    const int n = static_cast<int>(chart.size()) - 1;
+    if (i < 1 || i > seite.Anzahl) return -1;
+    auto& punkte = seite.Grafikspeicher.at(static_cast<std::size_t>(i));
+    const int n = static_cast<int>(punkte.size()) - 1;
     if (n < 0) return -1;
     double w = 0;
     if (s_.Anzeige.GanzerTag) {
       const TDateTime t = s_.Ring.Zeit(seite.Schreibposition);
-      const double schritt = seite.LabelMinuten / 1440.0;
-      if (t < seite.FestAnfang) {
-        d_.log.LogFehler(text::Tageswechsel(ZeitText(t), ZeitText(seite.FestAnfang)));
-        seite.FestAnfang = 0;
-        seite.FestEnd = schritt;
+      FestesFenster& f = fenster;
+      const double schritt = f.LabelMinuten / 1440.0;
+      if (t < f.FestAnfang) {
+        d_.log.LogFehler(text::Tageswechsel(ZeitText(t), ZeitText(f.FestAnfang)));
+        f.FestAnfang = 0;
+        f.FestEnd = schritt;
         Neuaufbau = true;
-        InitTimeSkale(seite, s_.Ring.Laenge());
-        d_.log.LogFehler(text::SkalaNeu(ZeitText(seite.FestAnfang), ZeitText(seite.FestEnd)));
+        InitTimeSkale(seite, f, s_.Ring.Laenge());
+        d_.log.LogFehler(text::SkalaNeu(ZeitText(f.FestAnfang), ZeitText(f.FestEnd)));
       }
-      if (t > seite.FestEnd) {
-        while (t > seite.FestEnd) {
-          seite.FestAnfang += schritt;
-          seite.FestEnd += schritt;
+      if (t > f.FestEnd) {
+        while (t > f.FestEnd) {
+          f.FestAnfang += schritt;
+          f.FestEnd += schritt;
           // Without a positive step the window would never reach the sample.
-          if (seite.FestEnd == 0 || !(schritt > 0)) {
+          if (f.FestEnd == 0 || !(schritt > 0)) {
             d_.log.LogAll(text::FestEndNull);
             break;
           }
         }
         Neuaufbau = true;
-        InitTimeSkale(seite, s_.Ring.Laenge());
-        d_.log.LogFehler(text::SkalaNeu(ZeitText(seite.FestAnfang), ZeitText(seite.FestEnd)));
+        InitTimeSkale(seite, f, s_.Ring.Laenge());
+        d_.log.LogFehler(text::SkalaNeu(ZeitText(f.FestAnfang), ZeitText(f.FestEnd)));
       }
-      w = (Spanne * 60.0 / static_cast<double>(s_.Ring.Laenge())) / 1440.0;
-      std::fill(chart.begin(), chart.end(), NoValue);
+      w = (f.Spanne * 60.0 / static_cast<double>(s_.Ring.Laenge())) / 1440.0;
+      std::fill(punkte.begin(), punkte.end(), NoValue);
     }
     try {
-      seite.Anzeige.at(static_cast<std::size_t>(i + 1)).Werttext =
+      seite.Anzeige.at(static_cast<std::size_t>(i)).Werttext =
           FestFormat(werte.at(static_cast<std::size_t>(seite.Schreibposition)), 8, 2);
     } catch (const std::exception&) {
       // A cursor outside the values (the ring empty) or a value that cannot be formatted:
       // the page shows "?" for the current value, as intended.
-      seite.Anzeige.at(static_cast<std::size_t>(i + 1)).Werttext = "?";
+      seite.Anzeige.at(static_cast<std::size_t>(i)).Werttext = "?";
     }
     Zeitscheibe scheibe(d_);
     const std::uint64_t stand = speicherStand_;
     for (int j = 0; j <= n; ++j) {
-      // Served events may close the window or load a group: `chart` is then gone.
+      // Served events may close the window or load a group: `punkte` is then gone.
       if (scheibe.Vielleicht() && (Schliesst || stand != speicherStand_)) return -1;
       const auto sj = static_cast<std::size_t>(j);
       if (!s_.Anzeige.GanzerTag) {
-        chart.at(sj) = werte.at(sj);
+        punkte.at(sj) = werte.at(sj);
         continue;
       }
       const TDateTime zeit = s_.Ring.Zeit(j);
-      if (zeit < seite.FestAnfang) continue;
-      int p = std::max(0, Rund((zeit - seite.FestAnfang) / w));
+      if (zeit < fenster.FestAnfang) continue;
+      int p = std::max(0, chart::Rund((zeit - fenster.FestAnfang) / w));
       if (p == n + 1) p = n;
       const double v = werte.at(sj);
       if (v == NoValue) break;
-      if (p <= n) chart.at(static_cast<std::size_t>(p)) = v;
+      if (p <= n) punkte.at(static_cast<std::size_t>(p)) = v;
     }
     return n;
   } catch (const std::exception& e) {
@@ -158,41 +162,41 @@ void LiveGrafik::StatistikNeu() {
   for (int i = 1; i <= seite.Anzahl; ++i) {
     const auto si = static_cast<std::size_t>(i);
     if (seite.Streifen.at(si).Typ != Grafiktyp::Analog) continue;
-    const auto& werte = seite.Grafikspeicher.at(si - 1);
-    Statistik(seite.Grafikstatistik.at(si), werte, static_cast<int>(werte.size()) - 1);
+    const auto& werte = seite.Grafikspeicher.at(si);
+    chart::Statistik(seite.Grafikstatistik.at(si), werte, static_cast<int>(werte.size()) - 1);
   }
 }
 
-void LiveGrafik::FinishRefresh(const std::function<void(bool)>& zeichnen) {
+void LiveGrafik::FinishRefresh(const std::function<void(Seitenart)>& zeichnen) {
   if (!LiveGrafikAktiv || DruckAktiv) return;
   bool neuSkalieren = false;
   for (int i = 1; i <= seite.Anzahl; ++i) {
     const auto si = static_cast<std::size_t>(i);
     if (seite.Streifen.at(si).Typ == Grafiktyp::Analog) {
-      const auto& werte = seite.Grafikspeicher.at(si - 1);
-      Statistik(seite.Grafikstatistik.at(si), werte, static_cast<int>(werte.size()) - 1);
+      const auto& werte = seite.Grafikspeicher.at(si);
+      chart::Statistik(seite.Grafikstatistik.at(si), werte, static_cast<int>(werte.size()) - 1);
     }
-    const TGrafikstatistik& neu = seite.Grafikstatistik.at(si);
-    const TGrafikstatistik& alt = seite.GrafikstatistikVorher.at(si);
+    const chart::TGrafikstatistik& neu = seite.Grafikstatistik.at(si);
+    const chart::TGrafikstatistik& alt = GrafikstatistikVorher.at(si);
     if (neu.Minimum < alt.Minimum || neu.Maximum > alt.Maximum) {
       neuSkalieren = true;
-      seite.GrafikstatistikVorher = seite.Grafikstatistik;
+      GrafikstatistikVorher = seite.Grafikstatistik;
     } else {
-      seite.Grafikstatistik = seite.GrafikstatistikVorher;
+      seite.Grafikstatistik = GrafikstatistikVorher;
     }
   }
   if (neuSkalieren || Neuaufbau) {
     Neuaufbau = false;
-    zeichnen(false);
+    zeichnen(Seitenart::Voll);
   } else {
-    zeichnen(true);
+    zeichnen(Seitenart::Inkrementell);
   }
   Zeichnet = false;
 }
 
 void LiveGrafik::ReleaseGraf() {
   ++speicherStand_;
-  seite.Grafikspeicher.clear();
+  for (auto& werte : seite.Grafikspeicher) std::vector<double>().swap(werte);
   seite.Anzahl = 0;
 }
 
@@ -205,7 +209,7 @@ bool LiveGrafik::FormPaint() {
   if (Zeichnet) d_.log.LogAll(text::PaintRefreshing);
   if (DruckAktiv || Zeichnet) return false;
   StatistikNeu();
-  seite.GrafikstatistikVorher = seite.Grafikstatistik;
+  GrafikstatistikVorher = seite.Grafikstatistik;
   return true;
 }
 
@@ -224,12 +228,12 @@ bool LiveGrafik::FormResize() {
     return false;
   }
   StatistikNeu();
-  seite.GrafikstatistikVorher = seite.Grafikstatistik;
+  GrafikstatistikVorher = seite.Grafikstatistik;
   return true;
 }
 
 void LiveGrafik::AnzeigeUebernehmen(int k, int j) {
-  ChartAnzeige& a = seite.Anzeige.at(static_cast<std::size_t>(k));
+  chart::ChartAnzeige& a = seite.Anzeige.at(static_cast<std::size_t>(k));
   const Parameter& p = s_.Par().at(j);
   a.Name = p.Itemname;
   a.Einheit = p.Einheit;
@@ -306,12 +310,37 @@ bool LiveGrafik::Zeitfenster(int k, int spAndere, TDateTime jetzt) {
     return false;
   }
   if (f->Stunden) d_.log.LogFehler(text::AnzeigeVonBis(f->Stunden->first, f->Stunden->second));
-  Spanne = f->Spanne;
-  seite.LabelMinuten = f->LabelMinuten;
-  seite.FestAnfang = f->FestAnfang;
+  fenster.Spanne = f->Spanne;
+  fenster.LabelMinuten = f->LabelMinuten;
+  fenster.FestAnfang = f->FestAnfang;
   s_.Abfrage.Heute = jetzt;
   s_.Abfrage.PrintDate = s_.Abfrage.Heute - 1;
   return true;
+}
+
+bool LiveGrafik::RefreshAusgabe(chart::Canvas& c, chart::SeitenUmfeld& u, Ziel ziel,
+                                Seitenart art) {
+  return chart::SeiteZeichnen(seite, chart::LiveStil(ganzerTag_, mitCursor_, DigNull), c, schriften,
+                              u, ziel, art);
+}
+
+void InitTimeSkale(ChartSeite& seite, FestesFenster& fenster, int puffer) {
+  TDateTime t = fenster.FestAnfang;
+  const int hoechster = static_cast<int>(seite.Zeitlabels.size()) - 1;
+  if (hoechster < 0) {
+    fenster.FestEnd = t;
+    return;
+  }
+  int k = 0;
+  for (int j = 0; j < puffer; ++j) {
+    if (std::trunc(k * seite.PunkteProLabel) > j) continue;
+    seite.Zeitlabels.at(static_cast<std::size_t>(k)) = ZeitText(t);
+    ++k;
+    if (k > hoechster) break;
+    t += fenster.LabelMinuten / 1440.0;
+  }
+  if (k == hoechster) seite.Zeitlabels.at(static_cast<std::size_t>(k)) = ZeitText(t);
+  fenster.FestEnd = t;
 }
 
 void LiveGrafik::FensterZeigen() {
@@ -319,10 +348,10 @@ void LiveGrafik::FensterZeigen() {
   seite.Seitenhoehe = s_.Druck.Druckhoehe;
   // As the loader read it: [PegelWart] Textrand is read once per loader run.
   seite.Textrand = s_.Anzeige.Textrand;
-  seite.GanzerTag = s_.Anzeige.GanzerTag;
-  seite.MitCursor = s_.Anzeige.MitCursor;
+  ganzerTag_ = s_.Anzeige.GanzerTag;
+  mitCursor_ = s_.Anzeige.MitCursor;
   seite.IntervallZahl = s_.Takt.DDEIntervallWert;
-  seite.IntervallMinuten = s_.Takt.DDEEinheit == 1;
+  seite.IntervallEinheit = s_.Takt.DDEEinheit == 1 ? " Minute(n)" : " Sekunde(n)";
   Ladefehler = false;
   DruckAktiv = false;
   LiveGrafikAktiv = true;
@@ -331,4 +360,4 @@ void LiveGrafik::FensterZeigen() {
   seite.Schliesst = false;
 }
 
-}  // namespace pegel::chart
+}  // namespace pegel::live

@@ -1,7 +1,9 @@
 // The working state and the logic of the live chart window, without widgets: the point
-// arrays copied from the ring buffer, the fixed time window with its change of day and its
-// moving scale, the choice between a full and an incremental page, the guards against
-// re-entry and the loading of a parameter group. The window draws what this decides.
+// arrays copied from the ring, the fixed time window with its change of day and its moving
+// scale, the choice between a full and an incremental page, the guards against re-entry and
+// the loading of a parameter group. The page itself is drawn by the chart renderer in the
+// live style. Charts are numbered 1..N here as on the page; InitFeld and RefreshGraf keep the
+// 0-based chart index of the live table's calls and are the only places that convert it.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +14,28 @@
 #include "dienste.h"
 #include "schriften.h"
 #include "seite.h"
+#include "seite_zeichnen.h"
 #include "state.h"
 
-namespace pegel::chart {
+namespace pegel::live {
+
+using chart::ChartSeite;
+using chart::Seitenart;
+using chart::Ziel;
+
+// The fixed time window (GanzerTag): its first and last label time, the minutes between
+// labels and the span in hours.
+struct FestesFenster {
+  TDateTime FestAnfang = 0;
+  TDateTime FestEnd = 0;
+  double LabelMinuten = 0;
+  double Spanne = 0;
+};
+
+// Fills seite.Zeitlabels (at their present count) with the time texts of the fixed window from
+// FestAnfang on, one per trunc(k * PunkteProLabel) of `puffer` slots, LabelMinuten apart, and
+// sets FestEnd to the last label's time. Without labels FestEnd = FestAnfang.
+void InitTimeSkale(ChartSeite& seite, FestesFenster& fenster, int puffer);
 
 class LiveGrafik {
  public:
@@ -22,7 +43,10 @@ class LiveGrafik {
   LiveGrafik(PegelStatus& s, Dienste& d);
 
   ChartSeite seite;
-  SchriftTabelle schriften;
+  chart::SchriftTabelle schriften;
+  FestesFenster fenster;
+  // The statistics of the previous refresh, against which FinishRefresh decides.
+  std::array<chart::TGrafikstatistik, chart::MaxGrafiken + 1> GrafikstatistikVorher{};
 
   // The window is open and may be refreshed (read by the live table's timer).
   bool LiveGrafikAktiv = false;
@@ -31,28 +55,28 @@ class LiveGrafik {
   bool Schliesst = false;   // the window is closing: nothing is drawn
   bool Neuaufbau = false;   // the next refresh must be a full page
   bool Ladefehler = false;  // the last group load failed
-  double Spanne = 0;        // hours of the fixed window
+  bool DigNull = false;     // the live table's "Digitale Null-Linie"
   std::string Schriftname = "Arial";
 
-  // Sets Schreibposition; sizes the point arrays for N charts (1..9) and returns N - 1,
+  // Sets Schreibposition; sets the point arrays up for N charts (1..9) and returns N - 1,
   // else -1. Logs "Echtzeitgrafik : Fehler bei Grafikspeicher-Init." on an exception.
   int InitGraf(int n, int cursor);
-  // Chart k (0-based) takes type and scaling and a copy of the values (through
-  // IntervallChecken); returns its highest index, or -1 for a type other than 1 or 2 or a
-  // chart that was not set up.
+  // Chart k + 1 (k 0-based, as the live table counts) takes type and scaling and a copy of
+  // the values (through IntervallChecken); returns its highest index, or -1 for a type that
+  // is neither analog nor digital or a chart that was not set up.
   int InitFeld(int k, Grafiktyp typ, int hoechster, const std::vector<double>& werte,
                int skalierung);
   void InitRefresh() { Zeichnet = true; }
-  // Copies the values into chart k when its length matches; 0 while the window is not
-  // active, -1 for an unknown chart or another length.
+  // Copies the values into chart k + 1 (k 0-based) when its length matches; 0 while the
+  // window is not active, -1 for an unknown chart or another length.
   int RefreshGraf(int k, const std::vector<double>& werte, int hoechster, int cursor);
   // The end of a refresh cycle: compares the statistics and draws a full page through
-  // `zeichnen(false)` when a range grew or a rebuild is due, else an incremental one
-  // through `zeichnen(true)`. Nothing while inactive or printing (Zeichnet then stays set).
-  void FinishRefresh(const std::function<void(bool inkrementell)>& zeichnen);
-  // Copies the values into chart i: in slot order, or by time into the fixed window (which
-  // moves on with the samples). Returns the highest index, or -1 after an error or when
-  // events served during the copy closed the window or set the charts up anew.
+  // `zeichnen(Voll)` when a range grew or a rebuild is due, else an incremental one. Nothing
+  // while inactive or printing (Zeichnet then stays set).
+  void FinishRefresh(const std::function<void(Seitenart)>& zeichnen);
+  // Copies the values into chart i (1..N): in slot order, or by time into the fixed window
+  // (which moves on with the samples). Returns the highest index, or -1 after an error or
+  // when events served during the copy closed the window or set the charts up anew.
   int IntervallChecken(int i, const std::vector<double>& werte);
   void ReleaseGraf();
   // The window closes: nothing is refreshed or drawn any more, also by a page in progress.
@@ -62,20 +86,23 @@ class LiveGrafik {
     seite.Schliesst = true;
   }
 
+  // The page on `c`, in the live style of the window's modes. See chart::SeiteZeichnen.
+  bool RefreshAusgabe(chart::Canvas& c, chart::SeitenUmfeld& u, Ziel ziel, Seitenart art);
+
   // Paint and resize: whether a full page is to be drawn now. While closing, printing or
   // refreshing only the log hears of it. Before a full page every analog chart's range is
   // reset to its current data.
   bool FormPaint();
   bool FormResize();
 
-  // The display data of parameter j for chart k (1-based): name, unit, sum settings,
-  // colours, limits, scale and the collector's texts.
+  // The display data of parameter j for chart k (1..9): name, unit, sum settings, colours,
+  // limits, scale and the collector's texts.
   void AnzeigeUebernehmen(int k, int j);
 
   // Charts 1, 2, ... take the parameters marked in Grafikanzeige, in table order: their
-  // display data and their buffer rows. False as soon as one chart does not take the whole
-  // buffer (another type than 1 or 2, more charts than set up). A failing copy of the
-  // display data logs `uebergabeFehler` and goes on.
+  // display data and their ring rows. False as soon as one chart does not take the whole
+  // ring (another type than analog or digital, more charts than set up). A failing copy of
+  // the display data logs `uebergabeFehler` and goes on.
   bool ParameterUebernehmen(const std::string& uebergabeFehler);
 
   // Loads group g (1..20): its members become the charted parameters. False (after
@@ -87,7 +114,7 @@ class LiveGrafik {
   // minutes), from the time `jetzt`. False after "Ungültiges Zeitintervall !".
   bool Zeitfenster(int k, int spAndere, TDateTime jetzt);
 
-  // Page settings when the window is shown: page size, Textrand from the INI file,
+  // Page settings when the window is shown: page size, Textrand as the loader read it,
   // modes and the collector's interval.
   void FensterZeigen();
 
@@ -95,7 +122,9 @@ class LiveGrafik {
   void StatistikNeu();
   PegelStatus& s_;
   Dienste& d_;
-  std::uint64_t speicherStand_ = 0;  // counts every re-allocation of the chart arrays
+  bool ganzerTag_ = false;  // the modes as the window was shown
+  bool mitCursor_ = false;
+  std::uint64_t speicherStand_ = 0;  // counts every new set-up of the chart arrays
 };
 
-}  // namespace pegel::chart
+}  // namespace pegel::live

@@ -2,14 +2,14 @@
 
 #include <QFileInfo>
 
-namespace pegelui {
+namespace pegel::ui {
 
 Anwendung::Anwendung(const std::filesystem::path& progDir) {
   s_.PfadeSetzen(progDir);
   s_.ProgrammStart(uhr_.Jetzt());
   viewer_ = std::make_unique<pegel::Viewer>(s_, d_);
-  liveGrafik_ = std::make_unique<pegel::chart::LiveGrafik>(s_, d_);
-  echtdaten_ = std::make_unique<pegel::chart::Echtdaten>(s_, d_, *liveGrafik_, viewer_->Tabelle());
+  liveGrafik_ = std::make_unique<pegel::live::LiveGrafik>(s_, d_);
+  echtdaten_ = std::make_unique<pegel::live::Echtdaten>(s_, d_, *liveGrafik_, viewer_->Tabelle());
   // The dialog exists before the main window, which hands it the loader's results.
   einstell1_ = std::make_unique<TFo_Einstell1>(s_, d_);
   form1_ = std::make_unique<TForm1>(s_, d_, *viewer_, *einstell1_, &memo_);
@@ -28,4 +28,4 @@ QString InstanzName(const QString& programmDatei) {
   return QFileInfo(programmDatei).fileName().toLower();
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -18,7 +18,7 @@
 #include "state.h"
 #include "viewer.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 class Anwendung {
  public:
@@ -36,8 +36,8 @@ class Anwendung {
   pegel::Logbuch log_{s_, uhr_, &memo_};
   pegel::Dienste d_{uhr_, meldungen_, ereignisse_, log_, drucker_};
   std::unique_ptr<pegel::Viewer> viewer_;
-  std::unique_ptr<pegel::chart::LiveGrafik> liveGrafik_;
-  std::unique_ptr<pegel::chart::Echtdaten> echtdaten_;
+  std::unique_ptr<pegel::live::LiveGrafik> liveGrafik_;
+  std::unique_ptr<pegel::live::Echtdaten> echtdaten_;
   // Created in the order of the program start; destroyed in reverse.
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TFo_Einstell1> einstell1_;
@@ -48,4 +48,4 @@ class Anwendung {
 // The single-instance guard's lock file name for a program file: its name in lower case.
 QString InstanzName(const QString& programmDatei);
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -5,7 +5,7 @@
 
 #include "standardtexte.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 PegelApplication::PegelApplication(int& argc, char** argv) : QApplication(argc, argv) {
   if (!DeutscheStandardtexte(*this)) {
@@ -25,4 +25,4 @@ bool PegelApplication::notify(QObject* empfaenger, QEvent* ereignis) {
   return false;
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -8,7 +8,7 @@
 
 #include "logbuch.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 class PegelApplication : public QApplication {
  public:
@@ -22,4 +22,4 @@ class PegelApplication : public QApplication {
   pegel::Logbuch* log_ = nullptr;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -2,7 +2,7 @@
 
 #include <QTranslator>
 
-namespace pegelui {
+namespace pegel::ui {
 
 bool DeutscheStandardtexte(QCoreApplication& app, const QString& verzeichnis) {
   auto* katalog = new QTranslator(&app);
@@ -15,4 +15,4 @@ bool DeutscheStandardtexte(QCoreApplication& app, const QString& verzeichnis) {
   return QCoreApplication::installTranslator(katalog);
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

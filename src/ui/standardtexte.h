@@ -6,7 +6,7 @@
 #include <QLibraryInfo>
 #include <QString>
 
-namespace pegelui {
+namespace pegel::ui {
 
 // Loads Qt's German catalogue "qtbase_de.qm" from `verzeichnis` and installs it into `app`,
 // which owns it from then on. Returns false when the file is missing or unreadable; nothing
@@ -14,4 +14,4 @@ namespace pegelui {
 bool DeutscheStandardtexte(QCoreApplication& app, const QString& verzeichnis = QLibraryInfo::path(
                                                       QLibraryInfo::TranslationsPath));
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -8,6 +8,7 @@
 
 #include "canvas.h"
 #include "seite.h"
+#include "seitenstil.h"
 
 namespace pegel::chart::test {
 
@@ -80,16 +81,24 @@ class AufzeichnendeCanvas : public Canvas {
   const Schrift* schrift_ = nullptr;
 };
 
+// A live page with the modes of the live window, as the tests set them.
+struct LiveSeite : ChartSeite {
+  bool GanzerTag = false;
+  bool MitCursor = false;
+  bool DigNull = false;
+  Seitenstil Stil() const { return LiveStil(GanzerTag, MitCursor, DigNull); }
+};
+
 // A page of 297 x 210 mm with one chart per type in `typen`, each with `n` + 1 slots of
 // the value `wert`, a header (text 4 set) and colours that tell the traces apart.
-inline ChartSeite TestSeite(const std::vector<int>& typen, int n, double wert) {
-  ChartSeite s;
+inline LiveSeite TestSeite(const std::vector<int>& typen, int n, double wert) {
+  LiveSeite s;
   s.Seitenbreite = 297;
   s.Seitenhoehe = 210;
   s.Anzahl = static_cast<int>(typen.size());
   for (int i = 1; i <= s.Anzahl; ++i) {
     s.Streifen.at(i).Typ = GrafiktypAus(typen.at(static_cast<std::size_t>(i - 1)));
-    s.Grafikspeicher.push_back(std::vector<double>(static_cast<std::size_t>(n + 1), wert));
+    s.Grafikspeicher.at(i) = std::vector<double>(static_cast<std::size_t>(n + 1), wert);
     ChartAnzeige& a = s.Anzeige.at(i);
     a.Name = "Pegel " + std::to_string(i);
     a.Einheit = "m";

@@ -6,8 +6,8 @@
 #include "aufzeichnung.h"
 #include "cp1252.h"
 #include "geometrie.h"
-#include "refresh_ausgabe.h"
 #include "schriften.h"
+#include "seite_zeichnen.h"
 #include "test_dienste.h"
 
 namespace pegel::chart {
@@ -29,9 +29,10 @@ class Seite : public ::testing::Test {
   SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, [this] { ++timer; }};
 
   void SetUp() override { f.SeitenSchriftenErzeugen(); }
-  bool Zeichnen(ChartSeite& s, bool inkrementell = false) {
+  bool Zeichnen(test::LiveSeite& s, bool inkrementell = false) {
     c.aufrufe.clear();
-    return RefreshAusgabe(s, c, f, umfeld, false, inkrementell);
+    return SeiteZeichnen(s, s.Stil(), c, f, umfeld, Ziel::Bildschirm,
+                         inkrementell ? Seitenart::Inkrementell : Seitenart::Voll);
   }
   // Trace lines: pen width 4, not the green zero line or the blue marks.
   std::vector<Aufruf> Spur() const {
@@ -58,7 +59,7 @@ class Seite : public ::testing::Test {
 };
 
 TEST_F(Seite, FussRahmenTitelUndKopftexte) {
-  ChartSeite s = TestSeite({1}, 10, 2.0);
+  test::LiveSeite s = TestSeite({1}, 10, 2.0);
   EXPECT_TRUE(Zeichnen(s));
   EXPECT_EQ(timer, 1);
   EXPECT_EQ(u.ereignisse.aufrufe, 1);
@@ -91,7 +92,7 @@ TEST_F(Seite, FussRahmenTitelUndKopftexte) {
 }
 
 TEST_F(Seite, SummenregelnDesKopfes) {
-  ChartSeite s = TestSeite({1, 2, 2, 1}, 10, 1.0);
+  test::LiveSeite s = TestSeite({1, 2, 2, 1}, 10, 1.0);
   s.Anzeige[1].Statistiktexte[5] = "n.v.";
   s.Anzeige[2].GrafikSumEinheit = "h";
   s.Anzeige[2].Statistiktexte[4] = "7,25";
@@ -106,7 +107,7 @@ TEST_F(Seite, SummenregelnDesKopfes) {
 }
 
 TEST_F(Seite, RollendeAchseBeschriftetSlotnummern) {
-  ChartSeite s = TestSeite({1}, 479, 2.0);
+  test::LiveSeite s = TestSeite({1}, 479, 2.0);
   Zeichnen(s);
   auto texte = Achse();
   ASSERT_EQ(texte.size(), 25u);
@@ -123,7 +124,7 @@ TEST_F(Seite, RollendeAchseBeschriftetSlotnummern) {
 }
 
 TEST_F(Seite, FlacheSpurSkalenmarkenUndOhneGueltigeWerte) {
-  ChartSeite s = TestSeite({1}, 4, 5.0);
+  test::LiveSeite s = TestSeite({1}, 4, 5.0);
   Zeichnen(s);
   EXPECT_EQ(std::pair(s.Grafikstatistik[1].Minimum, s.Grafikstatistik[1].Maximum),
             std::pair(0.0, 5.0));
@@ -146,9 +147,9 @@ TEST_F(Seite, FlacheSpurSkalenmarkenUndOhneGueltigeWerte) {
 }
 
 TEST_F(Seite, WarnfarbeLueckenUndUpWarnNahNull) {
-  ChartSeite s = TestSeite({1}, 9, 0);
-  for (int j = 0; j <= 9; ++j) s.Grafikspeicher[0][static_cast<std::size_t>(j)] = j + 1;
-  s.Grafikspeicher[0][5] = NoValue;
+  test::LiveSeite s = TestSeite({1}, 9, 0);
+  for (int j = 0; j <= 9; ++j) s.Grafikspeicher[1][static_cast<std::size_t>(j)] = j + 1;
+  s.Grafikspeicher[1][5] = NoValue;
   s.Anzeige[1].UpWarn = 8;
   s.Anzeige[1].LoWarn = 2;
   Zeichnen(s);
@@ -168,12 +169,12 @@ TEST_F(Seite, WarnfarbeLueckenUndUpWarnNahNull) {
 }
 
 TEST_F(Seite, BenutzerskalaBegrenztUndWarnt) {
-  ChartSeite s = TestSeite({1}, 2, 5);
+  test::LiveSeite s = TestSeite({1}, 2, 5);
   s.Streifen[1].Skalierung = 2;
   s.Anzeige[1].MaxSkal = 10;
-  s.Grafikspeicher[0] = {-4, 5, 50};
+  s.Grafikspeicher[1] = {-4, 5, 50};
   Zeichnen(s);
-  EXPECT_EQ(s.Grafikspeicher[0], (std::vector<double>{0, 5, 10}));
+  EXPECT_EQ(s.Grafikspeicher[1], (std::vector<double>{0, 5, 10}));
   const auto spur = Spur();
   ASSERT_EQ(spur.size(), 3u);
   EXPECT_EQ(std::vector<Farbe>({spur[0].farbe, spur[1].farbe, spur[2].farbe}),
@@ -183,13 +184,13 @@ TEST_F(Seite, BenutzerskalaBegrenztUndWarnt) {
 }
 
 TEST_F(Seite, CursorLinieUndCursorModusBrichtAnLueckeUndCursor) {
-  ChartSeite s = TestSeite({1}, 10, 3.0);
+  test::LiveSeite s = TestSeite({1}, 10, 3.0);
   s.MitCursor = true;
   Zeichnen(s);  // no cursor line at Schreibposition = n
   EXPECT_TRUE(c.Alle(Aufruf::Linie, Rot).empty());
 
   s.Schreibposition = 6;
-  s.Grafikspeicher[0][3] = NoValue;
+  s.Grafikspeicher[1][3] = NoValue;
   s.Anzeige[1].UpWarn = 1;  // no warning colour in this mode
   Zeichnen(s);
   const auto cursor = c.Alle(Aufruf::Linie, Rot);
@@ -219,8 +220,8 @@ std::vector<Balken> DigitaleBalken(const test::AufzeichnendeCanvas& c) {
 }
 
 TEST_F(Seite, DigitalRollendTraegtZustandUndLaesstLetztenBalkenRot) {
-  ChartSeite s = TestSeite({2}, 4, 0);
-  s.Grafikspeicher[0] = {1, 0, NoValue, 1, 0};
+  test::LiveSeite s = TestSeite({2}, 4, 0);
+  s.Grafikspeicher[1] = {1, 0, NoValue, 1, 0};
   EXPECT_TRUE(Zeichnen(s));
   auto x = [](int j) { return Rund(j * 642.5 + 150); };
   const std::vector<Balken> erwartet = {
@@ -235,9 +236,9 @@ TEST_F(Seite, DigitalRollendTraegtZustandUndLaesstLetztenBalkenRot) {
 }
 
 TEST_F(Seite, DigitalCursorModusMitNullLinie) {
-  ChartSeite s = TestSeite({2}, 2, 0);
+  test::LiveSeite s = TestSeite({2}, 2, 0);
   s.MitCursor = true;
-  s.Grafikspeicher[0] = {1, NoValue, 0};
+  s.Grafikspeicher[1] = {1, NoValue, 0};
   s.DigNull = true;
   Zeichnen(s);
   auto x = [](int j) { return Rund(j * 1285.0 + 150); };
@@ -251,7 +252,7 @@ TEST_F(Seite, DigitalCursorModusMitNullLinie) {
   Zeichnen(s);
   EXPECT_TRUE(c.Alle(Aufruf::Fuellung, Rot).empty());
 
-  s.Grafikspeicher[0] = {0.6, 0.61, 0.5};  // on only above 0.6
+  s.Grafikspeicher[1] = {0.6, 0.61, 0.5};  // on only above 0.6
   s.DigNull = true;
   Zeichnen(s);
   EXPECT_EQ(DigitaleBalken(c), (std::vector<Balken>{{Weiss, x(0), x(1), -120},
@@ -262,7 +263,7 @@ TEST_F(Seite, DigitalCursorModusMitNullLinie) {
 }
 
 TEST_F(Seite, EinzelnerSlotOhneAchseUndInkrementelleSeite) {
-  ChartSeite s = TestSeite({1, 2}, 0, 1.0);
+  test::LiveSeite s = TestSeite({1, 2}, 0, 1.0);
   EXPECT_TRUE(Zeichnen(s));
   EXPECT_EQ(c.Alle(Aufruf::Text).size(), 2u + 2 + 5 + 1 + 3);  // no axis labels
   ASSERT_EQ(Spur().size(), 1u);
@@ -286,9 +287,9 @@ TEST_F(Seite, EinzelnerSlotOhneAchseUndInkrementelleSeite) {
 }
 
 TEST_F(Seite, UeberlaufBeendetSeiteOhneTimer) {
-  ChartSeite s = TestSeite({1, 1}, 1, 0);
+  test::LiveSeite s = TestSeite({1, 1}, 1, 0);
   s.Streifen[1].Skalierung = 1;
-  s.Grafikspeicher[0] = {1e15, 1e15 + 1};
+  s.Grafikspeicher[1] = {1e15, 1e15 + 1};
   EXPECT_FALSE(Zeichnen(s));
   EXPECT_EQ(timer, 0);
   EXPECT_EQ(u.Log(), (std::vector<std::string>{"Echtzeitgrafik : Fehler bei Schrittweite/Cursor",
@@ -301,13 +302,13 @@ TEST_F(Seite, UeberlaufBeendetSeiteOhneTimer) {
   s.MitCursor = true;
   s.Streifen[1].Skalierung = 2;
   s.Anzeige[1].MaxSkal = 10;
-  s.Grafikspeicher[0] = {1, 1e300};
+  s.Grafikspeicher[1] = {1, 1e300};
   EXPECT_FALSE(Zeichnen(s));
   EXPECT_EQ(u.Log(), std::vector<std::string>{"Analoge Grafik abgebrochen ..."});
 }
 
 TEST_F(Seite, OhneGrafikenSchliessendUndUngueltigeSeite) {
-  ChartSeite s = TestSeite({}, 0, 0);
+  test::LiveSeite s = TestSeite({}, 0, 0);
   EXPECT_TRUE(Zeichnen(s));
   EXPECT_EQ(timer, 1);
   EXPECT_TRUE(c.HatText("Datum/Zeit"));
@@ -324,7 +325,7 @@ TEST_F(Seite, OhneGrafikenSchliessendUndUngueltigeSeite) {
   s = TestSeite({1, 1}, 5, 1.0);
   e.seite = &s;
   SeitenUmfeld schliessend{u.log, e, u.uhr, nullptr, [this] { ++timer; }};
-  EXPECT_FALSE(RefreshAusgabe(s, c, f, schliessend, false, false));
+  EXPECT_FALSE(SeiteZeichnen(s, s.Stil(), c, f, schliessend, Ziel::Bildschirm, Seitenart::Voll));
   EXPECT_FALSE(c.HatText("Pegel 1"));
 
   s.Schliesst = false;

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "aufzeichnung.h"
-#include "refresh_ausgabe.h"
 #include "schriften.h"
+#include "seite_zeichnen.h"
 #include "test_dienste.h"
 
 namespace pegel::chart {
@@ -47,9 +47,10 @@ class SeiteGolden : public ::testing::Test {
   SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, [] {}};
 
   void SetUp() override { f.SeitenSchriftenErzeugen(); }
-  std::string Seite(ChartSeite& s, bool inkrementell) {
+  std::string Seite(test::LiveSeite& s, bool inkrementell) {
     c.aufrufe.clear();
-    const bool fertig = RefreshAusgabe(s, c, f, umfeld, false, inkrementell);
+    const bool fertig = SeiteZeichnen(s, s.Stil(), c, f, umfeld, Ziel::Bildschirm,
+                                      inkrementell ? Seitenart::Inkrementell : Seitenart::Voll);
     return std::string(fertig ? "fertig\n" : "abgebrochen\n") + Liste(c);
   }
   void Vergleichen(const std::string& name, const std::string& ist) {
@@ -63,35 +64,35 @@ class SeiteGolden : public ::testing::Test {
 };
 
 TEST_F(SeiteGolden, RollendVollUndInkrementell) {
-  ChartSeite s = TestSeite({1, 2, 1}, 11, 0);
+  test::LiveSeite s = TestSeite({1, 2, 1}, 11, 0);
   s.Textrand = 30;
-  s.Grafikspeicher[0] = {2, 3, 5, NoValue, 8, 13, 9, 4, 1, -2, 0.5, 6};
+  s.Grafikspeicher[1] = {2, 3, 5, NoValue, 8, 13, 9, 4, 1, -2, 0.5, 6};
   s.Anzeige[1].UpWarn = 10;
   s.Anzeige[1].LoWarn = 0;
-  s.Grafikspeicher[1] = {0, 1, 1, NoValue, 0, 1, 0, 0, 1, 1, 0, 1};
+  s.Grafikspeicher[2] = {0, 1, 1, NoValue, 0, 1, 0, 0, 1, 1, 0, 1};
   s.Anzeige[2].Statistiktexte[4] = "";
   s.Streifen[3].Skalierung = 2;
   s.Anzeige[3].MinSkal = -5;
   s.Anzeige[3].MaxSkal = 25;
-  s.Grafikspeicher[2] = {-10, 0, 5, 10, 15, 20, 30, 12, 12, 12, 12, 12};
+  s.Grafikspeicher[3] = {-10, 0, 5, 10, 15, 20, 30, 12, 12, 12, 12, 12};
   s.Anzeige[3].Statistiktexte[5] = "n.v.";
-  s.IntervallMinuten = true;
+  s.IntervallEinheit = " Minute(n)";
   std::string ist = Seite(s, false);
-  s.Grafikspeicher[0][3] = 40;
-  s.Grafikspeicher[1][3] = 1;
+  s.Grafikspeicher[1][3] = 40;
+  s.Grafikspeicher[2][3] = 1;
   ist += Seite(s, true);
   Vergleichen("seite_rollend.txt", ist);
 }
 
 TEST_F(SeiteGolden, CursorUndFesteZeitachse) {
-  ChartSeite s = TestSeite({1, 2}, 23, 0);
+  test::LiveSeite s = TestSeite({1, 2}, 23, 0);
   s.MitCursor = true;
   s.GanzerTag = true;
   s.DigNull = true;
   s.Schreibposition = 9;
   for (int j = 0; j <= 23; ++j) {
-    s.Grafikspeicher[0][static_cast<std::size_t>(j)] = j < 15 ? 100 + j * j : NoValue;
-    s.Grafikspeicher[1][static_cast<std::size_t>(j)] = (j / 4) % 2;
+    s.Grafikspeicher[1][static_cast<std::size_t>(j)] = j < 15 ? 100 + j * j : NoValue;
+    s.Grafikspeicher[2][static_cast<std::size_t>(j)] = (j / 4) % 2;
   }
   s.Streifen[1].Skalierung = 1;
   s.Anzeige[2].GrafikSumEinheit = "h";
@@ -101,7 +102,7 @@ TEST_F(SeiteGolden, CursorUndFesteZeitachse) {
 }
 
 TEST_F(SeiteGolden, EinSlotUndNurDigital) {
-  ChartSeite s = TestSeite({2, 2}, 0, 1);
+  test::LiveSeite s = TestSeite({2, 2}, 0, 1);
   std::string ist = Seite(s, false);
   s = TestSeite({1}, 0, -3.5);
   ist += Seite(s, false);

@@ -141,18 +141,10 @@ TEST(TextAusgabe, JederFehlschlagMeldetSeineNummer) {
   EXPECT_TRUE(t.c.aufrufe.empty());
 }
 
-TEST(Zeitfenster, InitTimeSkaleUndAchse) {
+TEST(Zeitachse, LabelsAlleLabelsSchritteUndDerLetzteAmEnde) {
   ChartSeite s;
-  s.Zeitlabels.assign(13, "");
+  s.Zeitlabels.assign(13, "12:00:00");
   s.PunkteProLabel = 40;
-  s.FestAnfang = 0.25;
-  s.LabelMinuten = 120;
-  InitTimeSkale(s, 480);
-  EXPECT_EQ(s.Zeitlabels[1], "08:00:00");
-  EXPECT_EQ(s.Zeitlabels[11], "04:00:00");
-  EXPECT_EQ(s.Zeitlabels[12], "06:00:00");  // the end of the window, a day later
-  EXPECT_DOUBLE_EQ(s.FestEnd, 1.25);
-
   SchriftUmgebung t;
   TStreifen st;
   st.P1 = {100, 100};

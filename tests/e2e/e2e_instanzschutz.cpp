@@ -22,7 +22,7 @@ namespace pegel {
 namespace {
 
 namespace fs = std::filesystem;
-using pegelui::Instanzschutz;
+using pegel::ui::Instanzschutz;
 using test::DateiLesen;
 using test::DateiSchreiben;
 using test::TempVerz;

@@ -13,13 +13,18 @@
 namespace pegel::chart {
 namespace {
 
+using live::Echtdaten;
+using live::FestesFenster;
+using live::InitTimeSkale;
+using live::LiveGrafik;
+
 class Uebergabe : public ::testing::Test {
  protected:
   pegel::test::Umgebung u;
   LiveGrafik g{u.s, u.d};
   LiveTabelle tabelle;
   Echtdaten e{u.s, u.d, g, tabelle};
-  std::vector<bool> seiten;  // the pages drawn: true for incremental
+  std::vector<Seitenart> seiten;  // the pages drawn
 
   // Twelve analog parameters over `puffer` slots; parameter j holds j * 1000 + slot.
   void Aufbauen(int puffer, const std::string& ini = "") {
@@ -42,7 +47,7 @@ class Uebergabe : public ::testing::Test {
     return a;
   }
   Echtdaten::Folge Klick(const std::vector<bool>& a, bool sichtbar) {
-    return e.btGrafikClick(a, sichtbar, [this](bool i) { seiten.push_back(i); });
+    return e.btGrafikClick(a, sichtbar, [this](Seitenart art) { seiten.push_back(art); });
   }
 };
 
@@ -65,7 +70,7 @@ TEST_F(Uebergabe, SelectionCountsDecideWhetherTheChartOpens) {
     EXPECT_EQ(g.seite.Anzahl, n);
     EXPECT_EQ(u.s.Auswahl.AnzAnalog + u.s.Auswahl.AnzDigital, n);
     EXPECT_EQ(g.seite.Schreibposition, 2);
-    EXPECT_EQ(g.seite.Grafikspeicher.back(), pegel::test::Werte(u.s)[n - 1]);
+    EXPECT_EQ(g.seite.Grafikspeicher.at(n), pegel::test::Werte(u.s)[n - 1]);
     EXPECT_EQ(g.seite.Anzeige[n].Name, "P" + std::to_string(n));
   }
   EXPECT_EQ(u.s.Auswahl.AnzDigital, 1);
@@ -205,9 +210,9 @@ TEST_F(Uebergabe, TheFixedWindowFollowsOverTheChangeOfDay) {
   pegel::test::Werte(u.s)[0][0] = 3.5;
   ASSERT_TRUE(e.TimerRefreshFaellig());
   EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
-  EXPECT_EQ(g.seite.FestAnfang, 0);
-  EXPECT_EQ(g.seite.Grafikspeicher[0][0], 3.5);
-  EXPECT_EQ(seiten, (std::vector<bool>{true, false}));
+  EXPECT_EQ(g.fenster.FestAnfang, 0);
+  EXPECT_EQ(g.seite.Grafikspeicher[1][0], 3.5);
+  EXPECT_EQ(seiten, (std::vector<Seitenart>{Seitenart::Inkrementell, Seitenart::Voll}));
   EXPECT_FALSE(g.Zeichnet);
   EXPECT_TRUE(u.Log().empty());
 }
@@ -218,13 +223,13 @@ TEST_F(Zyklus, ARefreshCopiesTheNewSampleAndDrawsAPage) {
   u.s.Sammler.AktDaten[4][1] = "Mittel";
   u.s.Abfrage.TagWechsel = true;
   EXPECT_EQ(Klick({}, true), Echtdaten::Folge::Aufgefrischt);
-  EXPECT_EQ(g.seite.Grafikspeicher[1][3], 4005);
+  EXPECT_EQ(g.seite.Grafikspeicher[2][3], 4005);
   EXPECT_EQ(g.seite.Schreibposition, 3);
   EXPECT_EQ(g.seite.Anzeige[2].Werttext, FestFormat(4005, 8, 2));
   EXPECT_EQ(g.seite.Anzeige[2].Statistiktexte[1], "Mittel");
   EXPECT_FALSE(u.s.Abfrage.TagWechsel);
   EXPECT_FALSE(g.Zeichnet);
-  EXPECT_EQ(seiten, std::vector<bool>{true});
+  EXPECT_EQ(seiten, std::vector<Seitenart>{Seitenart::Inkrementell});
 
   // The window is open but not (yet) active: nothing happens.
   g.LiveGrafikAktiv = false;

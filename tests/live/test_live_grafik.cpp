@@ -8,13 +8,17 @@
 #include "aufzeichnung.h"
 #include "cp1252.h"
 #include "live_grafik.h"
-#include "refresh_ausgabe.h"
+#include "seite_zeichnen.h"
 #include "test_dienste.h"
 #include "text_format.h"
 #include "zeitachse.h"
 
 namespace pegel::chart {
 namespace {
+
+using live::FestesFenster;
+using live::InitTimeSkale;
+using live::LiveGrafik;
 
 TDateTime Uhrzeit(int h, int m, int s = 0) { return ZeitKodieren(h, m, s); }
 
@@ -41,12 +45,12 @@ class Live : public ::testing::Test {
   void Stunde(TDateTime anfang, TDateTime erste) {
     Puffer(1, 60);
     u.s.Anzeige.GanzerTag = true;
-    g.Spanne = 1;
-    g.seite.LabelMinuten = 5;
-    g.seite.FestAnfang = anfang;
+    g.fenster.Spanne = 1;
+    g.fenster.LabelMinuten = 5;
+    g.fenster.FestAnfang = anfang;
     g.seite.Zeitlabels.assign(13, "");
     g.seite.PunkteProLabel = 5;
-    InitTimeSkale(g.seite, 60);
+    InitTimeSkale(g.seite, g.fenster, 60);
     pegel::test::Zeiten(u.s)[0] = erste;
     ASSERT_EQ(g.InitGraf(1, 0), 0);
   }
@@ -60,25 +64,39 @@ TEST_F(Live, RollingCopyRefreshAndTheNewestValue) {
   Puffer(1, 10);
   ASSERT_EQ(g.InitGraf(1, 4), 0);
   ASSERT_EQ(g.InitFeld(0, Grafiktyp::Analog, 9, pegel::test::Werte(u.s)[0], 0), 9);
-  EXPECT_EQ(g.seite.Grafikspeicher[0], pegel::test::Werte(u.s)[0]);
+  EXPECT_EQ(g.seite.Grafikspeicher[1], pegel::test::Werte(u.s)[0]);
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(104, 8, 2));
 
   // A refresh copies only into an active window.
   pegel::test::Werte(u.s)[0][3] = 42;
   EXPECT_EQ(g.RefreshGraf(0, pegel::test::Werte(u.s)[0], 9, 3), 0);
-  EXPECT_EQ(g.seite.Grafikspeicher[0][3], 103);
+  EXPECT_EQ(g.seite.Grafikspeicher[1][3], 103);
   g.LiveGrafikAktiv = true;
   EXPECT_EQ(g.RefreshGraf(0, pegel::test::Werte(u.s)[0], 9, 3), 9);
-  EXPECT_EQ(g.seite.Grafikspeicher[0][3], 42);
+  EXPECT_EQ(g.seite.Grafikspeicher[1][3], 42);
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(42, 8, 2));
 
   // A cursor outside the buffer cannot name a newest value.
   g.seite.Schreibposition = 10;
-  EXPECT_EQ(g.IntervallChecken(0, pegel::test::Werte(u.s)[0]), 9);
+  EXPECT_EQ(g.IntervallChecken(1, pegel::test::Werte(u.s)[0]), 9);
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, "?");
-  EXPECT_EQ(g.IntervallChecken(1, pegel::test::Werte(u.s)[0]), -1);
+  EXPECT_EQ(g.IntervallChecken(2, pegel::test::Werte(u.s)[0]), -1);
   // Fewer values than slots: an error, not a read past the end.
-  EXPECT_EQ(g.IntervallChecken(0, std::vector<double>(5, 1.0)), -1);
+  EXPECT_EQ(g.IntervallChecken(1, std::vector<double>(5, 1.0)), -1);
+}
+
+TEST(Zeitfenster, InitTimeSkaleLabelsTheWindowAndSetsItsEnd) {
+  ChartSeite s;
+  s.Zeitlabels.assign(13, "");
+  s.PunkteProLabel = 40;
+  FestesFenster f;
+  f.FestAnfang = 0.25;
+  f.LabelMinuten = 120;
+  InitTimeSkale(s, f, 480);
+  EXPECT_EQ(s.Zeitlabels[1], "08:00:00");
+  EXPECT_EQ(s.Zeitlabels[11], "04:00:00");
+  EXPECT_EQ(s.Zeitlabels[12], "06:00:00");  // the end of the window, a day later
+  EXPECT_DOUBLE_EQ(f.FestEnd, 1.25);
 }
 
 TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
@@ -99,7 +117,7 @@ TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
   }
   ASSERT_EQ(g.InitGraf(1, 2), 0);
   ASSERT_EQ(g.InitFeld(0, Grafiktyp::Analog, 59, w, 0), 59);
-  const auto& c = g.seite.Grafikspeicher[0];
+  const auto& c = g.seite.Grafikspeicher[1];
   EXPECT_EQ(std::tuple(c[0], c[3], c[7]), std::tuple(2.0, 3.0, NoValue));  // nothing after the gap
   EXPECT_EQ(std::count(c.begin(), c.end(), NoValue), 58);
   EXPECT_FALSE(g.Neuaufbau);
@@ -109,7 +127,7 @@ TEST_F(Live, FixedWindowPlacesValuesByTimeAndStopsAtTheFirstGap) {
   w[5] = 9;
   w[3] = 4;
   g.seite.Schreibposition = 5;
-  ASSERT_EQ(g.IntervallChecken(0, w), 59);
+  ASSERT_EQ(g.IntervallChecken(1, w), 59);
   EXPECT_EQ(std::pair(c[59], c[7]), std::pair(9.0, 5.0));
   EXPECT_EQ(g.seite.Anzeige[1].Werttext, FestFormat(9, 8, 2));
 }
@@ -130,21 +148,21 @@ TEST_F(Live, FixedWindowMovesAtTheChangeOfDayAndByWholeLabelSteps) {
     Stunde(f.anfang, f.erste);
     pegel::test::Werte(u.s)[0][1] = NoValue;
     ASSERT_EQ(g.InitFeld(0, Grafiktyp::Analog, 59, pegel::test::Werte(u.s)[0], 0), 59) << f.von;
-    EXPECT_EQ(ZeitText(g.seite.FestAnfang), f.von);
+    EXPECT_EQ(ZeitText(g.fenster.FestAnfang), f.von);
     EXPECT_EQ(g.seite.Zeitlabels.front(), f.von);
     EXPECT_EQ(g.seite.Zeitlabels.back(), f.bis);
     EXPECT_TRUE(g.Neuaufbau);
-    EXPECT_EQ(g.seite.Grafikspeicher[0][f.slot], 100);
+    EXPECT_EQ(g.seite.Grafikspeicher[1][f.slot], 100);
     EXPECT_TRUE(Geloggt(f.log)) << f.log;
   }
   EXPECT_TRUE(Geloggt("IntervallChecken : Skala neu : 00:00:00..01:00:00"));
 
   // Without label steps the window cannot move.
   Stunde(Uhrzeit(10, 0), Uhrzeit(11, 30));
-  g.seite.LabelMinuten = 0;
+  g.fenster.LabelMinuten = 0;
   EXPECT_EQ(g.InitFeld(0, Grafiktyp::Analog, 59, pegel::test::Werte(u.s)[0], 0), 59);
   EXPECT_TRUE(Geloggt("Fo_Tagesgrafik IntervallChecken : FestEnd=0"));
-  EXPECT_EQ(ZeitText(g.seite.FestAnfang), "10:00:00");
+  EXPECT_EQ(ZeitText(g.fenster.FestAnfang), "10:00:00");
 }
 
 // A clock whose every reading is 5 ms later, so the copy serves events every other slot.
@@ -173,7 +191,7 @@ TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
     fenster.ReleaseGraf();
   };
   EXPECT_EQ(fenster.RefreshGraf(0, pegel::test::Werte(u.s)[0], 479, 0), -1);
-  EXPECT_TRUE(fenster.seite.Grafikspeicher.empty());
+  EXPECT_TRUE(fenster.seite.Anzahl == 0 && fenster.seite.Grafikspeicher[2].empty());
 
   // So does a group chosen meanwhile, which sets the arrays up anew.
   fenster.Schliesst = false;
@@ -188,7 +206,7 @@ TEST_F(Live, ClosingTheWindowWhileEventsAreServedEndsTheCopy) {
 
 class Refresh : public Live {
  protected:
-  std::vector<bool> seiten;  // the pages drawn: true for incremental
+  std::vector<Seitenart> seiten;  // the pages drawn
   void SetUp() override {
     Live::SetUp();
     Puffer(2, 10);
@@ -203,7 +221,7 @@ class Refresh : public Live {
     g.InitRefresh();
     ASSERT_EQ(g.RefreshGraf(0, pegel::test::Werte(u.s)[0], 9, 0), 9);
     ASSERT_EQ(g.RefreshGraf(1, pegel::test::Werte(u.s)[1], 9, 0), 9);
-    g.FinishRefresh([this](bool inkrementell) { seiten.push_back(inkrementell); });
+    g.FinishRefresh([this](Seitenart art) { seiten.push_back(art); });
   }
 };
 
@@ -215,11 +233,13 @@ TEST_F(Refresh, AGrownRangeOrARebuildDrawsAFullPageAndPrintingNone) {
   }
   g.Neuaufbau = true;
   Zyklus();
-  EXPECT_EQ(seiten, (std::vector<bool>{true, true, false, true, false, false}));
+  EXPECT_EQ(seiten, (std::vector<Seitenart>{Seitenart::Inkrementell, Seitenart::Inkrementell,
+                                            Seitenart::Voll, Seitenart::Inkrementell,
+                                            Seitenart::Voll, Seitenart::Voll}));
   EXPECT_FALSE(g.Neuaufbau);
   EXPECT_FALSE(g.Zeichnet);
-  EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Maximum, 109);  // the 500 was overwritten
-  EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Minimum, -3);
+  EXPECT_EQ(g.GrafikstatistikVorher[1].Maximum, 109);  // the 500 was overwritten
+  EXPECT_EQ(g.GrafikstatistikVorher[1].Minimum, -3);
 
   g.DruckAktiv = true;
   Zyklus();
@@ -250,11 +270,11 @@ TEST_F(Refresh, PaintAndResizeOnlyLogWhileBusy) {
 
   // A paint when idle resets the ranges to the current data.
   g.Schliesst = g.DruckAktiv = false;
-  g.seite.GrafikstatistikVorher[1].Maximum = 1e9;
+  g.GrafikstatistikVorher[1].Maximum = 1e9;
   pegel::test::Werte(u.s)[0][4] = 150;
-  g.seite.Grafikspeicher[0] = pegel::test::Werte(u.s)[0];
+  g.seite.Grafikspeicher[1] = pegel::test::Werte(u.s)[0];
   EXPECT_TRUE(g.FormPaint());
-  EXPECT_EQ(g.seite.GrafikstatistikVorher[1].Maximum, 150);
+  EXPECT_EQ(g.GrafikstatistikVorher[1].Maximum, 150);
 }
 
 TEST_F(Live, TimeSpansOfTheFixedWindow) {
@@ -281,10 +301,10 @@ TEST_F(Live, TimeSpansOfTheFixedWindow) {
   const TDateTime tag = 46362;
   for (const Fall& f : faelle) {
     ASSERT_TRUE(g.Zeitfenster(f.k, 30, tag + f.jetzt)) << f.k;
-    EXPECT_DOUBLE_EQ(g.Spanne, f.spanne) << f.k;
-    EXPECT_DOUBLE_EQ(g.seite.LabelMinuten, f.labelMinuten) << f.k;
-    EXPECT_EQ(ZeitText(g.seite.FestAnfang), f.anfang) << f.k;
-    EXPECT_LT(g.seite.FestAnfang, 1.0) << f.k;
+    EXPECT_DOUBLE_EQ(g.fenster.Spanne, f.spanne) << f.k;
+    EXPECT_DOUBLE_EQ(g.fenster.LabelMinuten, f.labelMinuten) << f.k;
+    EXPECT_EQ(ZeitText(g.fenster.FestAnfang), f.anfang) << f.k;
+    EXPECT_LT(g.fenster.FestAnfang, 1.0) << f.k;
     EXPECT_DOUBLE_EQ(u.s.Abfrage.Heute, tag + f.jetzt);
     EXPECT_DOUBLE_EQ(u.s.Abfrage.PrintDate, u.s.Abfrage.Heute - 1);
   }
@@ -293,7 +313,7 @@ TEST_F(Live, TimeSpansOfTheFixedWindow) {
   u.s.Abfrage.Heute = 5;
   for (int k : {-1, 9}) EXPECT_FALSE(g.Zeitfenster(k, 30, tag + Uhrzeit(9, 0)));
   EXPECT_EQ(u.meldungen.gezeigt, std::vector<std::string>(2, Ansi("Ungültiges Zeitintervall !")));
-  EXPECT_DOUBLE_EQ(g.Spanne, 0.5);
+  EXPECT_DOUBLE_EQ(g.fenster.Spanne, 0.5);
   EXPECT_EQ(u.s.Abfrage.Heute, 5);
 }
 
@@ -326,7 +346,7 @@ TEST_F(Gruppe, MembersBecomeTheCharts) {
   EXPECT_EQ(g.seite.Anzeige[2].Name, "P4");
   EXPECT_EQ(g.seite.Anzeige[2].UpWarn, 77);
   EXPECT_EQ(g.seite.Anzeige[2].Statistiktexte[2], "Min");
-  EXPECT_EQ(g.seite.Grafikspeicher[1], pegel::test::Werte(u.s)[3]);
+  EXPECT_EQ(g.seite.Grafikspeicher[2], pegel::test::Werte(u.s)[3]);
   EXPECT_EQ(seiten, 1);
   EXPECT_TRUE(g.LiveGrafikAktiv);
   EXPECT_FALSE(g.Ladefehler);
@@ -356,7 +376,7 @@ TEST_F(Gruppe, ChartsThatCannotBeSetUpEndTheLoad) {
 TEST_F(Gruppe, ACountAboveTheListedMembersLeavesAnEmptyChartThatStillDraws) {
   ASSERT_TRUE(Laden({1, 2}, 3));
   ASSERT_EQ(g.seite.Anzahl, 3);
-  EXPECT_TRUE(g.seite.Grafikspeicher[2].empty());
+  EXPECT_TRUE(g.seite.Grafikspeicher[3].empty());
   EXPECT_TRUE(g.LiveGrafikAktiv);
   test::AufzeichnendeCanvas c;
   g.schriften.SeitenSchriftenErzeugen();
@@ -364,9 +384,8 @@ TEST_F(Gruppe, ACountAboveTheListedMembersLeavesAnEmptyChartThatStillDraws) {
   SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, [&] { ++timer; }};
   g.InitRefresh();
   ASSERT_EQ(g.RefreshGraf(1, pegel::test::Werte(u.s)[1], 9, 0), 9);
-  g.FinishRefresh([&](bool inkrementell) {
-    EXPECT_TRUE(RefreshAusgabe(g.seite, c, g.schriften, umfeld, false, inkrementell));
-  });
+  g.FinishRefresh(
+      [&](Seitenart art) { EXPECT_TRUE(g.RefreshAusgabe(c, umfeld, Ziel::Bildschirm, art)); });
   EXPECT_EQ(timer, 1);
   EXPECT_FALSE(c.aufrufe.empty());
 }

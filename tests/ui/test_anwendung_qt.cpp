@@ -13,7 +13,7 @@ TEST(PegelApplication, EscapedExceptionIsLoggedAndTheLoopGoesOn) {
   int argc = 1;
   char name[] = "test";
   char* argv[] = {name, nullptr};
-  pegelui::PegelApplication app(argc, argv);
+  pegel::ui::PegelApplication app(argc, argv);
   pegel::test::Umgebung u;
   app.LogSetzen(&u.log);
   bool danach = false;

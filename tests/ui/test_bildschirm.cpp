@@ -9,8 +9,8 @@
 
 #include "canvas/bildschirm_flaeche.h"
 #include "canvas/qt_canvas.h"
-#include "refresh_ausgabe.h"
 #include "schriften.h"
+#include "seite_zeichnen.h"
 #include "test_dienste.h"
 
 namespace pegel {
@@ -58,7 +58,8 @@ TEST_F(Bildschirm, SeiteWirdInsFensterEingepasst) {
   ui::BildschirmFlaeche flaeche(&fenster);
   int timer = 0;
   chart::SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, &flaeche, [&] { ++timer; }};
-  ASSERT_TRUE(chart::RefreshAusgabe(s, flaeche, f, umfeld, false, false));
+  ASSERT_TRUE(chart::SeiteZeichnen(s, chart::LiveStil(false, false, false), flaeche, f, umfeld,
+                                   chart::Ziel::Bildschirm, chart::Seitenart::Voll));
   flaeche.Zeigen();
   EXPECT_EQ(timer, 1);
   EXPECT_EQ(flaeche.geometry(), QRect(34, 30, 933, 660));

@@ -12,7 +12,7 @@
 #include "test_dienste.h"
 
 using namespace pegel;
-using namespace pegelui;
+using namespace pegel::ui;
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "viewer.h"
 
 using namespace pegel;
-using namespace pegelui;
+using namespace pegel::ui;
 
 namespace {
 

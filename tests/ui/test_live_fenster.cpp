@@ -24,7 +24,7 @@
 #include "text_format.h"
 
 using namespace pegel;
-using namespace pegelui;
+using namespace pegel::ui;
 
 namespace {
 
@@ -33,8 +33,8 @@ constexpr int Puffer = 60;
 struct Aufbau {
   test::Umgebung u;
   LiveTabelle tabelle;
-  chart::LiveGrafik grafik{u.s, u.d};
-  chart::Echtdaten logik{u.s, u.d, grafik, tabelle};
+  live::LiveGrafik grafik{u.s, u.d};
+  live::Echtdaten logik{u.s, u.d, grafik, tabelle};
   TFo_Tagesgrafik tagesgrafik{u.s, u.d, grafik, nullptr};
   TFo_Echtdaten echtdaten{u.s, u.d, logik, grafik, tabelle, tagesgrafik};
 
@@ -203,7 +203,7 @@ class TestLiveFenster : public QObject {
       pegel::test::Schreibzaehler(a.u.s) = 26;
       QTRY_COMPARE_WITH_TIMEOUT(a.logik.LetzterZeiger, 26, 3000);
       QTRY_VERIFY(a.tagesgrafik.Flaeche().Bild() != vorher);
-      QCOMPARE(a.grafik.seite.Grafikspeicher[0][21], 25.0);
+      QCOMPARE(a.grafik.seite.Grafikspeicher[1][21], 25.0);
       QTRY_VERIFY(a.TimerRefresh()->isActive());
       aufgefrischt = true;
 
@@ -223,7 +223,7 @@ class TestLiveFenster : public QObject {
     QVERIFY(a.Panel()->isEnabled());
     QVERIFY(!a.grafik.LiveGrafikAktiv);
     QVERIFY(!a.TimerRefresh()->isActive());
-    QVERIFY(a.grafik.seite.Grafikspeicher.empty());
+    QVERIFY(a.grafik.seite.Anzahl == 0 && a.grafik.seite.Grafikspeicher[2].empty());
     QVERIFY(a.u.meldungen.gezeigt.empty());
   }
 
@@ -251,7 +251,7 @@ class TestLiveFenster : public QObject {
   void printingGoesToThePrinterAndFailuresAreLogged() {
     Aufbau a;
     QCOMPARE(a.logik.btGrafikClick({true, true, true}, false, {}),
-             chart::Echtdaten::Folge::GrafikZeigen);
+             live::Echtdaten::Folge::GrafikZeigen);
     QPrinter drucker;
     drucker.setOutputFormat(QPrinter::PdfFormat);
     const auto pdf = a.u.verz / "seite.pdf";

@@ -11,8 +11,8 @@
 #include "../chart/aufzeichnung.h"
 #include "cp1252.h"
 #include "qt_canvas.h"
-#include "refresh_ausgabe.h"
 #include "schriften.h"
+#include "seite_zeichnen.h"
 #include "seiten_datei.h"
 #include "test_dienste.h"
 
@@ -23,15 +23,15 @@ namespace {
 // digital ones, 120 slots each, with a gap.
 chart::ChartSeite Beispielseite() {
   chart::ChartSeite s = chart::test::TestSeite({1, 2, 1, 2}, 119, 0);
-  s.IntervallMinuten = true;
+  s.IntervallEinheit = " Minute(n)";
   for (std::size_t j = 0; j < 120; ++j) {
     const double t = j / 10.0;
-    s.Grafikspeicher[0][j] = 1.2 * std::sin(t / 2.0) + 0.4;
-    s.Grafikspeicher[1][j] = std::fmod(t, 4.0) < 1.5;
-    s.Grafikspeicher[2][j] = 40 + 25 * std::sin(t / 3.0) + 8 * std::cos(t * 1.7);
-    s.Grafikspeicher[3][j] = (j / 17) % 2;
+    s.Grafikspeicher[1][j] = 1.2 * std::sin(t / 2.0) + 0.4;
+    s.Grafikspeicher[2][j] = std::fmod(t, 4.0) < 1.5;
+    s.Grafikspeicher[3][j] = 40 + 25 * std::sin(t / 3.0) + 8 * std::cos(t * 1.7);
+    s.Grafikspeicher[4][j] = (j / 17) % 2;
   }
-  for (auto& w : s.Grafikspeicher) w[30] = NoValue;
+  for (int i = 1; i <= s.Anzahl; ++i) s.Grafikspeicher.at(i)[30] = NoValue;
   s.Anzeige[1].UpWarn = 1.3;
   s.Anzeige[1].LoWarn = -0.6;
   s.Anzeige[2].Einheit = "ein/aus";
@@ -58,7 +58,8 @@ struct Qt : ::testing::Test {
   ui::SeitenZeichner Zeichner(chart::ChartSeite& s, bool& fertig) {
     return [&](chart::Canvas& c) {
       chart::SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, {}};
-      fertig = chart::RefreshAusgabe(s, c, f, umfeld, true, false);
+      fertig = chart::SeiteZeichnen(s, chart::LiveStil(false, false, false), c, f, umfeld,
+                                    chart::Ziel::Datei, chart::Seitenart::Voll);
     };
   }
 };
@@ -66,7 +67,8 @@ struct Qt : ::testing::Test {
 TEST_F(Qt, PdfHatEineSeiteInSeitengroesse) {
   chart::ChartSeite s = Beispielseite();
   const auto datei = u.verz / "seite.pdf";
-  ASSERT_TRUE(ui::ChartSeiteSchreiben(s, datei, ui::DateiArt::Pdf, 0, u.log, u.uhr));
+  ASSERT_TRUE(ui::ChartSeiteSchreiben(s, chart::LiveStil(false, false, false), datei,
+                                      ui::DateiArt::Pdf, 0, u.log, u.uhr));
   bool fertig = false;
   const std::string pdf = test::DateiLesen(datei);
   ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);

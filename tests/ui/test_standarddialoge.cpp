@@ -13,7 +13,7 @@
 #include "qt_dienste.h"
 #include "standardtexte.h"
 
-using pegelui::QtMeldungen;
+using pegel::ui::QtMeldungen;
 
 class TestStandarddialoge : public QObject {
   Q_OBJECT
@@ -40,7 +40,7 @@ class TestStandarddialoge : public QObject {
 
   void ohneKatalogStartetDasProgrammTrotzdem() {
     QTemporaryDir leer;
-    QVERIFY(!pegelui::DeutscheStandardtexte(*qApp, leer.path()));
+    QVERIFY(!pegel::ui::DeutscheStandardtexte(*qApp, leer.path()));
   }
 
   // The real box: its kind and buttons are what the operator sees.
@@ -79,7 +79,7 @@ class TestStandarddialoge : public QObject {
 
 // The application as the program sets it up, instead of QTEST_MAIN's plain one.
 int main(int argc, char** argv) {
-  pegelui::PegelApplication app(argc, argv);
+  pegel::ui::PegelApplication app(argc, argv);
   TestStandarddialoge test;
   return QTest::qExec(&test, argc, argv);
 }

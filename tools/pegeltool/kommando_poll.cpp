@@ -128,8 +128,8 @@ int Poll(const PollOptionen& o, const std::vector<std::string>& frei) {
 
   // A viewer run takes the collector's files away, so it runs only while no viewer and no
   // other poll works on the plant; otherwise it changes nothing at all.
-  pegelui::Instanzschutz schutz(QString::fromStdString(verz));
-  if (schutz.Nehmen() != pegelui::Instanzschutz::Ergebnis::Genommen) {
+  pegel::ui::Instanzschutz schutz(QString::fromStdString(verz));
+  if (schutz.Nehmen() != pegel::ui::Instanzschutz::Ergebnis::Genommen) {
     std::cerr << "pegeltool poll: " << verz << " nicht bearbeitet: " << schutz.Grund().toStdString()
               << "\n";
     return ExitBelegt;

@@ -37,19 +37,20 @@ bool GrafikSchreiben(pegel::PegelStatus& s, pegel::Dienste& d, pegel::LiveTabell
 
   s.Anzeige.GanzerTag = false;
   s.Anzeige.MitCursor = false;
-  pegel::chart::LiveGrafik grafik(s, d);
-  pegel::chart::Echtdaten echtdaten(s, d, grafik, tabelle);
+  pegel::live::LiveGrafik grafik(s, d);
+  pegel::live::Echtdaten echtdaten(s, d, grafik, tabelle);
   std::vector<bool> auswahl(static_cast<std::size_t>(std::max(0, s.Par().Itemcount())), false);
   for (int p : auftrag.parameter) {
     if (p <= s.Par().Itemcount()) auswahl[static_cast<std::size_t>(p - 1)] = true;
   }
-  const auto folge = echtdaten.btGrafikClick(auswahl, false, [](bool) {});
-  if (folge != pegel::chart::Echtdaten::Folge::GrafikZeigen) return false;
+  const auto folge = echtdaten.btGrafikClick(auswahl, false, [](pegel::chart::Seitenart) {});
+  if (folge != pegel::live::Echtdaten::Folge::GrafikZeigen) return false;
   grafik.FensterZeigen();
   // As the window's first paint: every analog range from the current data.
   grafik.FormPaint();
+  // The rolling buffer without a cursor, as the live page shows it.
   return pegel::ui::ChartSeiteSchreiben(
-      grafik.seite, auftrag.datei,
+      grafik.seite, pegel::chart::LiveStil(false, false, false), auftrag.datei,
       auftrag.pdf ? pegel::ui::DateiArt::Pdf : pegel::ui::DateiArt::Png, auftrag.dpi, d.log, d.uhr);
 }
 

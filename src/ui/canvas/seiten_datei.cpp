@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "qt_canvas.h"
-#include "refresh_ausgabe.h"
 #include "schriften.h"
+#include "seite_zeichnen.h"
 
 namespace pegel::ui {
 
@@ -68,15 +68,17 @@ bool SeiteAlsPng(const std::filesystem::path& datei, int breiteMm, int hoeheMm, 
   return bild.save(Pfad(datei), "PNG");
 }
 
-bool ChartSeiteSchreiben(chart::ChartSeite& seite, const std::filesystem::path& datei, DateiArt art,
-                         int dpi, Log& log, Clock& uhr) {
+bool ChartSeiteSchreiben(chart::ChartSeite& seite, const chart::Seitenstil& stil,
+                         const std::filesystem::path& datei, DateiArt art, int dpi, Log& log,
+                         Clock& uhr) {
   chart::SchriftTabelle schriften(log);
   schriften.SeitenSchriftenErzeugen();
   KeineEreignisse ereignisse;
   chart::SeitenUmfeld umfeld{log, ereignisse, uhr, nullptr, {}};
   bool fertig = false;
   const SeitenZeichner zeichnen = [&](chart::Canvas& c) {
-    fertig = chart::RefreshAusgabe(seite, c, schriften, umfeld, true, false);
+    fertig = chart::SeiteZeichnen(seite, stil, c, schriften, umfeld, chart::Ziel::Datei,
+                                  chart::Seitenart::Voll);
   };
   const bool geschrieben =
       art == DateiArt::Pdf

@@ -1,6 +1,6 @@
 // One chart page as a file: a one-page PDF or a PNG image of breite x hoehe mm, in exact
 // 0.1 mm units with the y axis up. The caller draws the page on the canvas it is given,
-// typically with chart::RefreshAusgabe as a full page for the printer.
+// typically with chart::SeiteZeichnen as a full page for a file.
 #pragma once
 
 #include <filesystem>
@@ -9,6 +9,7 @@
 #include "canvas.h"
 #include "log.h"
 #include "seite.h"
+#include "seitenstil.h"
 #include "uhr.h"
 
 namespace pegel::ui {
@@ -25,12 +26,13 @@ bool SeiteAlsPdf(const std::filesystem::path& datei, int breiteMm, int hoeheMm,
 bool SeiteAlsPng(const std::filesystem::path& datei, int breiteMm, int hoeheMm, int dpi,
                  const SeitenZeichner& zeichnen);
 
-// The chart page of `seite` as a full printer page, Seitenbreite x Seitenhoehe mm, in a
+// The chart page of `seite` in `stil` as a full page of Seitenbreite x Seitenhoehe mm, in a
 // PDF (`dpi` ignored) or a PNG at `dpi`, with its own six page fonts. Log lines go to
 // `log`, the footer's time comes from `uhr`. True when the file was written and the page
-// completed; a page that ended early (see chart::RefreshAusgabe) still leaves its file.
+// completed; a page that ended early (see chart::SeiteZeichnen) still leaves its file.
 enum class DateiArt { Pdf, Png };
-bool ChartSeiteSchreiben(chart::ChartSeite& seite, const std::filesystem::path& datei, DateiArt art,
-                         int dpi, Log& log, Clock& uhr);
+bool ChartSeiteSchreiben(chart::ChartSeite& seite, const chart::Seitenstil& stil,
+                         const std::filesystem::path& datei, DateiArt art, int dpi, Log& log,
+                         Clock& uhr);
 
 }  // namespace pegel::ui

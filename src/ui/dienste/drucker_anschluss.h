@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace pegelui {
+namespace pegel::ui {
 
 // The port of printer `name`: under CUPS the queue's device URI ("cups-pdf:/",
 // "socket://10.0.0.5"), under Windows the port name ("LPT1:", "USB001"). User name and password
@@ -12,4 +12,4 @@ namespace pegelui {
 // unknown or the print system cannot be reached; never throws.
 QString DruckerAnschluss(const QString& name);
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -4,7 +4,7 @@
 
 #include "drucker_anschluss.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 QString DruckerAnschluss(const QString& name) {
   const QByteArray n = name.toUtf8();
@@ -20,4 +20,4 @@ QString DruckerAnschluss(const QString& name) {
   return anschluss;
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

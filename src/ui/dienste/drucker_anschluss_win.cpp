@@ -6,7 +6,7 @@
 
 #include "drucker_anschluss.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 QString DruckerAnschluss(const QString& name) {
   std::wstring n = name.toStdWString();
@@ -24,4 +24,4 @@ QString DruckerAnschluss(const QString& name) {
   return anschluss;
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -12,7 +12,7 @@
 #include "plattform.h"
 #include "qt_text.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 pegel::TDateTime QtUhr::Jetzt() {
   const QDateTime t = QDateTime::currentDateTime();
@@ -97,4 +97,4 @@ void MemoSenke::MemoZeile(const std::string& zeile) {
   memo_->appendPlainText(Q(zeile));
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

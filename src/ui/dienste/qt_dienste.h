@@ -7,7 +7,7 @@
 
 #include "services.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 class QtUhr : public pegel::Clock {
  public:
@@ -50,4 +50,4 @@ class MemoSenke : public pegel::LogSink {
   QPointer<QPlainTextEdit> memo_;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -8,7 +8,7 @@
 #include "drucker_anschluss.h"
 #include "qt_text.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 QtDrucker::QtDrucker() : drucker_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   RandAufMinimum();
@@ -80,4 +80,4 @@ std::optional<std::pair<int, int>> QtDrucker::SeitengroesseMm() {
   return std::pair{ganz(r.width()), ganz(r.height())};
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -7,7 +7,7 @@
 
 #include "services.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 // The printers known to Qt's print system (CUPS on Linux); holds the current printer.
 //
@@ -40,4 +40,4 @@ class QtDrucker : public pegel::PrinterService {
   std::unique_ptr<QPrinter> drucker_;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -6,7 +6,7 @@
 
 #include "cp1252.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 inline QString Q(const std::string& ansi) {
   return QString::fromUtf8(pegel::Cp1252ZuUtf8(ansi).c_str());
@@ -20,4 +20,4 @@ inline constexpr const char* Titel = "Prozess-Anzeige";
 // A UTF-8 literal of the program's own texts.
 inline QString T(const char* utf8) { return QString::fromUtf8(utf8); }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace pegelui {
+namespace pegel::ui {
 
 namespace {
 
@@ -59,4 +59,4 @@ Instanzschutz::Ergebnis Instanzschutz::Nehmen() {
   return Ergebnis::Fehler;
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -6,7 +6,7 @@
 #include <QLockFile>
 #include <QString>
 
-namespace pegelui {
+namespace pegel::ui {
 
 class Instanzschutz {
  public:
@@ -40,4 +40,4 @@ class Instanzschutz {
   QString grund_;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -11,10 +11,10 @@
 #include "qt_text.h"
 #include "tabellen_kopf.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 TFo_Echtdaten::TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d,
-                             pegel::chart::Echtdaten& logik, pegel::chart::LiveGrafik& grafik,
+                             pegel::live::Echtdaten& logik, pegel::live::LiveGrafik& grafik,
                              pegel::LiveTabelle& tabelle, TFo_Tagesgrafik& tagesgrafik,
                              QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -90,7 +90,7 @@ TFo_Echtdaten::TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d,
   connect(btAuswahl_, &QPushButton::clicked, this, &TFo_Echtdaten::btAuswahlClick);
   connect(zurueck, &QPushButton::clicked, this, &QDialog::close);
   connect(TimerRefresh_, &QTimer::timeout, this, &TFo_Echtdaten::TimerRefreshTimer);
-  connect(cbDigNull_, &QCheckBox::toggled, this, [this](bool an) { grafik_.seite.DigNull = an; });
+  connect(cbDigNull_, &QCheckBox::toggled, this, [this](bool an) { grafik_.DigNull = an; });
 
   tagesgrafik_.LiveTabelleSetzen(
       [this](bool an) {
@@ -139,9 +139,10 @@ void TFo_Echtdaten::btAuswahlClick() { logik_.btAuswahlClick(Auswahl()); }
 
 void TFo_Echtdaten::btGrafikClick() {
   const bool sichtbar = tagesgrafik_.isVisible();
-  const auto folge = logik_.btGrafikClick(
-      Auswahl(), sichtbar, [this](bool inkrementell) { tagesgrafik_.SeiteZeichnen(inkrementell); });
-  if (folge != pegel::chart::Echtdaten::Folge::GrafikZeigen) return;
+  const auto folge = logik_.btGrafikClick(Auswahl(), sichtbar, [this](pegel::chart::Seitenart art) {
+    tagesgrafik_.SeiteZeichnen(art);
+  });
+  if (folge != pegel::live::Echtdaten::Folge::GrafikZeigen) return;
   panelGrafik_->setEnabled(false);
   showMinimized();
   tagesgrafik_.Zeigen();
@@ -154,4 +155,4 @@ void TFo_Echtdaten::TimerRefreshTimer() {
   btGrafikClick();
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -15,7 +15,7 @@
 #include "live_grafik.h"
 #include "state.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 class TFo_Tagesgrafik;
 class LiveTabellenModell;
@@ -24,8 +24,8 @@ class TabellenKopf;
 class TFo_Echtdaten : public QDialog {
   Q_OBJECT
  public:
-  TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d, pegel::chart::Echtdaten& logik,
-                pegel::chart::LiveGrafik& grafik, pegel::LiveTabelle& tabelle,
+  TFo_Echtdaten(pegel::PegelStatus& s, pegel::Dienste& d, pegel::live::Echtdaten& logik,
+                pegel::live::LiveGrafik& grafik, pegel::LiveTabelle& tabelle,
                 TFo_Tagesgrafik& tagesgrafik, QWidget* parent = nullptr);
   ~TFo_Echtdaten() override;
 
@@ -44,8 +44,8 @@ class TFo_Echtdaten : public QDialog {
 
   pegel::PegelStatus& s_;
   pegel::Dienste& d_;
-  pegel::chart::Echtdaten& logik_;
-  pegel::chart::LiveGrafik& grafik_;
+  pegel::live::Echtdaten& logik_;
+  pegel::live::LiveGrafik& grafik_;
   TFo_Tagesgrafik& tagesgrafik_;
   QWidget* panelGrafik_;
   QListWidget* lbDDE_;
@@ -58,4 +58,4 @@ class TFo_Echtdaten : public QDialog {
   QTimer* TimerRefresh_;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -12,9 +12,9 @@
 #include "qt_canvas.h"
 #include "qt_text.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
-using pegel::chart::LiveGrafik;
+using pegel::live::LiveGrafik;
 
 TFo_Tagesgrafik::TFo_Tagesgrafik(pegel::PegelStatus& s, pegel::Dienste& d, LiveGrafik& grafik,
                                  QPrinter* drucker, QWidget* parent)
@@ -57,7 +57,7 @@ TFo_Tagesgrafik::TFo_Tagesgrafik(pegel::PegelStatus& s, pegel::Dienste& d, LiveG
   layout->addWidget(bereich_, 1);
   flaeche_ = new pegel::ui::BildschirmFlaeche(bereich_);
   umfeld_.flaeche = flaeche_;
-  umfeld_.timerEin = [this] {
+  umfeld_.fertig = [this] {
     if (timerRefresh_) timerRefresh_(true);
   };
 
@@ -111,21 +111,20 @@ void TFo_Tagesgrafik::GruppenEintragen() {
   }
 }
 
-void TFo_Tagesgrafik::SeiteZeichnen(bool inkrementell) {
+void TFo_Tagesgrafik::SeiteZeichnen(pegel::chart::Seitenart art) {
   if (flaeche_->width() < 1 && bereich_->width() < 1) return;
-  pegel::chart::RefreshAusgabe(grafik_.seite, *flaeche_, grafik_.schriften, umfeld_, false,
-                               inkrementell);
+  grafik_.RefreshAusgabe(*flaeche_, umfeld_, pegel::chart::Ziel::Bildschirm, art);
   flaeche_->Zeigen();
 }
 
 void TFo_Tagesgrafik::FormPaint() {
-  if (grafik_.FormPaint()) SeiteZeichnen(false);
+  if (grafik_.FormPaint()) SeiteZeichnen(pegel::chart::Seitenart::Voll);
 }
 
 void TFo_Tagesgrafik::resizeEvent(QResizeEvent* e) {
   QDialog::resizeEvent(e);
   if (!isVisible()) return;
-  if (grafik_.FormResize()) SeiteZeichnen(false);
+  if (grafik_.FormResize()) SeiteZeichnen(pegel::chart::Seitenart::Voll);
 }
 
 void TFo_Tagesgrafik::Drucken1Click() {
@@ -135,8 +134,9 @@ void TFo_Tagesgrafik::Drucken1Click() {
     QPainter p;
     if (p.begin(drucker_)) {
       pegel::ui::QtCanvas canvas(p, pegel::ui::Abbildung::Metrisch(drucker_->resolution()), true);
-      pegel::chart::SeitenUmfeld druck{d_.log, d_.ereignisse, d_.uhr, nullptr, umfeld_.timerEin};
-      pegel::chart::RefreshAusgabe(grafik_.seite, canvas, grafik_.schriften, druck, true, false);
+      pegel::chart::SeitenUmfeld druck{d_.log, d_.ereignisse, d_.uhr, nullptr, umfeld_.fertig};
+      grafik_.RefreshAusgabe(canvas, druck, pegel::chart::Ziel::Drucker,
+                             pegel::chart::Seitenart::Voll);
       canvas.Abschliessen();
       p.end();
     } else {
@@ -144,7 +144,7 @@ void TFo_Tagesgrafik::Drucken1Click() {
     }
   }
   grafik_.DruckAktiv = false;
-  SeiteZeichnen(false);
+  SeiteZeichnen(pegel::chart::Seitenart::Voll);
 }
 
 void TFo_Tagesgrafik::quer1Click() {
@@ -156,7 +156,9 @@ void TFo_Tagesgrafik::quer1Click() {
     }
     QuerBeschriften();
     FormPaint();
-  } catch (...) {
+  } catch (const std::exception& e) {
+    // The orientation stays as it was; the operator sees it in the menu's caption.
+    d_.log.LogFehler(pegel::Ansi("Fo_Tagesgrafik: Format nicht geändert: ") + e.what());
   }
 }
 
@@ -181,4 +183,4 @@ void TFo_Tagesgrafik::done(int r) {
   QDialog::done(r);
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

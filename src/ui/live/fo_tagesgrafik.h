@@ -13,18 +13,18 @@
 #include "bildschirm_flaeche.h"
 #include "dienste.h"
 #include "live_grafik.h"
-#include "refresh_ausgabe.h"
+#include "seite_zeichnen.h"
 #include "state.h"
 
 class QPrinter;
 
-namespace pegelui {
+namespace pegel::ui {
 
 class TFo_Tagesgrafik : public QDialog {
   Q_OBJECT
  public:
   // `drucker` is the printer the page goes to (may be null: no printing).
-  TFo_Tagesgrafik(pegel::PegelStatus& s, pegel::Dienste& d, pegel::chart::LiveGrafik& grafik,
+  TFo_Tagesgrafik(pegel::PegelStatus& s, pegel::Dienste& d, pegel::live::LiveGrafik& grafik,
                   QPrinter* drucker, QWidget* parent = nullptr);
   ~TFo_Tagesgrafik() override;
 
@@ -34,7 +34,7 @@ class TFo_Tagesgrafik : public QDialog {
   // Shows the window maximised and modal.
   int Zeigen();
   // Draws the page on the screen: a full page or an incremental one.
-  void SeiteZeichnen(bool inkrementell);
+  void SeiteZeichnen(pegel::chart::Seitenart art);
   // The guarded full redraw of a paint ("Neu zeichnen" and showing the window).
   void FormPaint();
   void Drucken1Click();
@@ -55,7 +55,7 @@ class TFo_Tagesgrafik : public QDialog {
 
   pegel::PegelStatus& s_;
   pegel::Dienste& d_;
-  pegel::chart::LiveGrafik& grafik_;
+  pegel::live::LiveGrafik& grafik_;
   QPrinter* drucker_;
   std::function<void(bool)> timerRefresh_;
   std::function<void()> panelEin_;
@@ -67,4 +67,4 @@ class TFo_Tagesgrafik : public QDialog {
   QAction* Drucken1_;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

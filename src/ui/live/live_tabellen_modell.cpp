@@ -2,7 +2,7 @@
 
 #include "qt_text.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 LiveTabellenModell::LiveTabellenModell(pegel::LiveTabelle& tabelle, QObject* parent)
     : QAbstractTableModel(parent), tabelle_(tabelle), spalten_(tabelle.Spalten()) {
@@ -61,4 +61,4 @@ void LiveTabellenModell::TabelleGeaendert() {
   }
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

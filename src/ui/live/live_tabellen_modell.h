@@ -7,7 +7,7 @@
 
 #include "live_tabelle.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 class LiveTabellenModell : public QAbstractTableModel, public pegel::LiveTabelleBeobachter {
   Q_OBJECT
@@ -33,4 +33,4 @@ class LiveTabellenModell : public QAbstractTableModel, public pegel::LiveTabelle
   int spalten_ = 0;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -10,7 +10,7 @@
 
 #include "live_tabellen_modell.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 std::vector<int> SpaltenBreiten(const std::vector<int>& gewuenscht, int verfuegbar, int minimum,
                                 int maximum) {
@@ -118,4 +118,4 @@ void TabellenKopf::EckeZeichnen(QAbstractButton& ecke) {
   maler.drawControl(QStyle::CE_Header, opt);
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -11,7 +11,7 @@
 class QAbstractButton;
 class QTableView;
 
-namespace pegelui {
+namespace pegel::ui {
 
 class LiveTabellenModell;
 
@@ -62,4 +62,4 @@ class TabellenKopf : public QObject {
   int breite_ = -1;                  // the view's width at the last fit
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -10,7 +10,7 @@
 #include "qt_text.h"
 #include "spannen.h"
 
-namespace pegelui {
+namespace pegel::ui {
 namespace {
 
 QLabel* Beschriftung(QWidget* eltern, const char* name, const char* text) {
@@ -175,4 +175,4 @@ void TFo_Einstell1::btSpeichernClick() {
   accept();
 }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -12,7 +12,7 @@
 #include "dienste.h"
 #include "state.h"
 
-namespace pegelui {
+namespace pegel::ui {
 
 class TFo_Einstell1 : public QDialog {
   Q_OBJECT
@@ -56,4 +56,4 @@ class TFo_Einstell1 : public QDialog {
   QPushButton* btAbbrechen_;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -12,7 +12,7 @@
 #include "qt_dienste.h"
 #include "qt_text.h"
 
-namespace pegelui {
+namespace pegel::ui {
 namespace {
 
 QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
@@ -236,4 +236,4 @@ void TForm1::Grafik1Click() {
 
 void TForm1::Statistikinitialisieren1Click() { viewer_.StatistikInitialisieren(); }
 
-}  // namespace pegelui
+}  // namespace pegel::ui

@@ -17,7 +17,7 @@
 
 class QAction;
 
-namespace pegelui {
+namespace pegel::ui {
 
 class TFo_Einstell1;
 class MemoSenke;
@@ -76,4 +76,4 @@ class TForm1 : public QMainWindow, public pegel::FensterBeobachter {
   QAction* Grafik1_;
 };
 
-}  // namespace pegelui
+}  // namespace pegel::ui
