@@ -45,8 +45,10 @@ void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreife
       if (j < Abgeschnitten(k * punkteProLabel) && !amEnde) continue;
       Marke(c, f, log, s, r.X(j), labels.at(static_cast<std::size_t>(k)));
       ++k;
-    } catch (const std::exception&) {
-      // One slot that cannot be placed must not cost the rest of the axis.
+    } catch (const std::exception& e) {
+      // One slot that cannot be placed must not cost the rest of the axis; the reason goes to
+      // the conditional log.
+      log.LogFehler(std::string("Zeitachse : ") + e.what());
     }
   }
 }

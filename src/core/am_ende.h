@@ -5,8 +5,9 @@
 
 namespace pegel {
 
-// Runs `f` in the destructor; an exception from `f` is swallowed, because the guard
-// runs during unwinding too.
+// Runs `f` in the destructor. `f` must log its own failures: an exception that leaves it is
+// swallowed here, because the guard also runs while an exception unwinds the scope and a
+// second one would end the program.
 template <class F>
 class AmEnde {
  public:
@@ -15,6 +16,7 @@ class AmEnde {
     try {
       f_();
     } catch (...) {
+      // Swallowed on purpose, see above.
     }
   }
   AmEnde(const AmEnde&) = delete;

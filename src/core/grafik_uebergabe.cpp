@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cp1252.h"
+#include "meldungstexte.h"
 #include "text_format.h"
 
 namespace pegel {
@@ -67,8 +68,7 @@ std::optional<std::string> GrafikUebergabePruefen(std::int32_t zeilen, std::size
   }
   if (parameter == 0) return Ansi("Sie haben keine Parameter ausgewählt !");
   if (parameter > MaxGrafiken) {
-    return Ansi("Sie haben mehr als ") + GanzText(static_cast<std::int64_t>(MaxGrafiken)) +
-           Ansi(" Grafiken ausgewählt !");
+    return text::ZuVieleGrafiken(MaxGrafiken);
   }
   return std::nullopt;
 }

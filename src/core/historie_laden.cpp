@@ -7,6 +7,7 @@
 
 #include "cp1252.h"
 #include "datei_liste.h"
+#include "meldungstexte.h"
 #include "tagesdateien.h"
 #include "text_format.h"
 
@@ -56,9 +57,8 @@ std::string Zeilenhinweis(std::size_t zeile) { return " (Zeile " + GanzText(zeil
 }  // namespace
 
 std::string PghFehltText() {
-  return Ansi("PGH-Datei für diese Messung nicht gefunden oder ungültig !") + "\r\n" +
-         Ansi("Bitte wählen Sie nochmals einen anderen Tag.") + "\r\n" +
-         Ansi("PGH-Datei befindet sich evtl. in anderem Verzeichnis.");
+  return text::PghUngueltig.Ansi() + "\r\n" + Ansi("Bitte wählen Sie nochmals einen anderen Tag.") +
+         "\r\n" + Ansi("PGH-Datei befindet sich evtl. in anderem Verzeichnis.");
 }
 
 HistorienLadung HistorienTagLaden(const LadeAuftrag& a) {
@@ -162,8 +162,7 @@ HistorienLadung HistorienTagLaden(const LadeAuftrag& a) {
     e.lbZeit2 = std::string(e.DatenGitter.Zelle(zeilen - 1, 1));
     e.Spaltenzahl = static_cast<std::int32_t>(e.DatenGitter.Felder(zeilen - 1)) - 2;
     if (e.Spaltenzahl != e.HistKopf.Itemcount) {
-      e.meldungen.push_back("Parameterzahl in PGH-Datei (" + GanzText(e.HistKopf.Itemcount) +
-                            ") <> Spaltenzahl der Messdatei (" + GanzText(e.Spaltenzahl) + ")");
+      e.meldungen.push_back(text::Spaltenzahl(e.HistKopf.Itemcount, e.Spaltenzahl));
     }
     e.HistKopf.Itemcount = e.Spaltenzahl;
   } catch (...) {

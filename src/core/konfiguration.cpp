@@ -335,14 +335,9 @@ bool ItemsAusPGH(PegelStatus& s, const std::filesystem::path& datei) {
 }
 
 void EinheitenLesen(PegelStatus& s, int anzahl) {
-  try {
-    const IniEinstellungen ini(s.Pfade.IniDatei, true);
-    ParameterSchreiber w(s);
-    for (int n = 1; n <= anzahl && n <= s.Par().Itemcount(); ++n) EinheitenLesen(w.at(n), ini, n);
-  } catch (const std::exception&) {
-    // Only memory can fail here (a file that cannot be read reads as empty); the values
-    // the loader read stay, and the hand-over goes on with them.
-  }
+  const IniEinstellungen ini(s.Pfade.IniDatei, true);
+  ParameterSchreiber w(s);
+  for (int n = 1; n <= anzahl && n <= s.Par().Itemcount(); ++n) EinheitenLesen(w.at(n), ini, n);
 }
 
 bool FormateLesen(PegelStatus& s, Dienste& d) {

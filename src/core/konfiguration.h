@@ -32,8 +32,8 @@ void SpannePruefen(PegelStatus& s, Dienste& d, IniEinstellungen& ini);
 
 // The units and sum settings of parameters 1..anzahl (at most Itemcount) read again from
 // the INI file, with the loader's rules: the chart hand-over reads them before it opens the
-// chart, so that a unit changed in the file shows without a restart. Never throws; a file
-// that cannot be read leaves the values as they are.
+// chart, so that a unit changed in the file shows without a restart. A file that cannot be
+// read reads as empty (the defaults). Throws only std::bad_alloc.
 void EinheitenLesen(PegelStatus& s, int anzahl);
 
 // [Formate] PR and NK. False after "Main : Fehler beim Lesen der .INI-Datei !".

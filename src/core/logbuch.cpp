@@ -20,7 +20,7 @@ void Logbuch::LogAll(const std::string& meldung) {
   try {
     t = uhr_.Jetzt();
   } catch (...) {
-    return;
+    return;  // without a time stamp there is no line to write; the log cannot log itself
   }
   if (!status_.NurLesen) {
     try {
@@ -34,6 +34,8 @@ void Logbuch::LogAll(const std::string& meldung) {
     try {
       sink_->MemoZeile(MemoZeile(t, meldung));
     } catch (...) {
+      // A memo that cannot take the line loses it; the file has it, and the log cannot log
+      // its own failure.
     }
   }
 }

@@ -68,6 +68,12 @@ inline std::string AlteDatenEinlesen(const std::string& langesDatum) {
 }
 inline constexpr Meldungstext AlteDatenFehler{"Fo_Main : Fehler beim Lesen der alten Tagesdaten"};
 
+// ---- the chart hand-overs (live table, history browser) ----
+inline std::string ZuVieleGrafiken(int max) {
+  return "Sie haben mehr als " + std::to_string(max) +
+         Meldungstext{" Grafiken ausgewählt !"}.Ansi();
+}
+
 // ---- the configuration ----
 inline constexpr Meldungstext V5Gelesen{"PegelWart_V5.ini wurde gelesen !"};
 inline std::string Drucker(const std::string& name, std::int32_t nr) {

@@ -3,6 +3,7 @@
 #include "ini_schluessel.h"
 #include "konfiguration.h"
 #include "live_texte.h"
+#include "meldungstexte.h"
 #include "spannen.h"
 #include "text_format.h"
 

@@ -11,10 +11,6 @@ namespace pegel::text {
 inline constexpr Meldungstext PufferNichtInitialisiert{
     "Fo_Echtdaten : DDE-Puffer wurde nicht initialisiert !"};
 inline constexpr Meldungstext BitteWaehlen{"Bitte wählen Sie aus der Liste der Parameter !"};
-inline std::string ZuVieleGrafiken(int max) {
-  return "Sie haben mehr als " + std::to_string(max) +
-         Meldungstext{" Grafiken ausgewählt !"}.Ansi();
-}
 inline constexpr Meldungstext UebergabeFehler{
     "Fo_Echtdaten : Fehler bei Übergabe der Statistik an das Grafikfenster !"};
 inline std::string RefreshFehler(int j) {
