@@ -34,6 +34,25 @@ std::string MitIntervall(const char* sekunden) {
   return ini.replace(ini.find("Intervall=1\r\n[Grafik]"), 11, sekunden);
 }
 
+// The enabled buttons Starten, Stoppen and Beenden, the label "Nicht aktiv" and the polling
+// timer, as the main window's state table lists them.
+struct Zustand {
+  bool btStarten, btStoppen, btBeenden, lbAus, TimerSample;
+  bool operator==(const Zustand&) const = default;
+};
+const Zustand Gestoppt{true, false, true, true, false};
+const Zustand Laeuft{false, true, false, false, true};
+const Zustand StartGesperrt{false, false, true, true, false};
+
+char* toString(const Zustand& z) {
+  return QTest::toString(QString("Starten %1 Stoppen %2 Beenden %3 Aus %4 TimerSample %5")
+                             .arg(z.btStarten)
+                             .arg(z.btStoppen)
+                             .arg(z.btBeenden)
+                             .arg(z.lbAus)
+                             .arg(z.TimerSample));
+}
+
 struct Aufbau {
   test::Umgebung u;
   std::unique_ptr<Viewer> viewer;
@@ -49,15 +68,11 @@ struct Aufbau {
     QTRY_VERIFY(form->windowTitle().endsWith(" - Version 1.81"));
   }
   QPushButton* Knopf(const char* name) { return form->findChild<QPushButton*>(name); }
-  // Enabled buttons Starten, Stoppen, Beenden, "Aus" shown, sample timer running: 1 or 0.
-  QString Zustand() {
-    const bool an[] = {Knopf("btStarten")->isEnabled(), Knopf("btStoppen")->isEnabled(),
-                       Knopf("btBeenden")->isEnabled(),
-                       !form->findChild<QLabel*>("lbAus")->isHidden(),
-                       form->findChild<QTimer*>("TimerSample")->isActive()};
-    QString r;
-    for (bool b : an) r += b ? '1' : '0';
-    return r;
+  // What the state table of the main window names.
+  Zustand Zeigt() {
+    return {Knopf("btStarten")->isEnabled(), Knopf("btStoppen")->isEnabled(),
+            Knopf("btBeenden")->isEnabled(), !form->findChild<QLabel*>("lbAus")->isHidden(),
+            form->findChild<QTimer*>("TimerSample")->isActive()};
   }
   bool Gezeigt(const std::string& text) {
     const auto& g = u.meldungen.gezeigt;
@@ -76,9 +91,9 @@ class TestForm1 : public QObject {
   void startUndStopFolgenDerZustandstabelle() {
     Aufbau a;
     QVERIFY(a.u.s.KonfigOK);
-    QCOMPARE(a.Zustand(), QString("10110"));
+    QCOMPARE(a.Zeigt(), Gestoppt);
     QTest::mouseClick(a.Knopf("btStarten"), Qt::LeftButton);
-    QCOMPARE(a.Zustand(), QString("01001"));
+    QCOMPARE(a.Zeigt(), Laeuft);
     QCOMPARE(a.form->findChild<QTimer*>("TimerSample")->interval(), 1000);
 
     // The close box does nothing while the viewer runs.
@@ -88,12 +103,12 @@ class TestForm1 : public QObject {
     // "Datenanzeige weiter arbeiten lassen ?" answered Yes: nothing changes.
     a.u.meldungen.antworten = {true};
     QTest::mouseClick(a.Knopf("btStoppen"), Qt::LeftButton);
-    QCOMPARE(a.Zustand(), QString("01001"));
+    QCOMPARE(a.Zeigt(), Laeuft);
 
     a.u.meldungen.antworten = {false};
     const auto vorher = a.u.meldungen.gezeigt.size();
     QTest::mouseClick(a.Knopf("btStoppen"), Qt::LeftButton);
-    QCOMPARE(a.Zustand(), QString("10110"));
+    QCOMPARE(a.Zeigt(), Gestoppt);
     QCOMPARE(a.u.meldungen.gezeigt.size(), vorher + 2);
     QCOMPARE(a.u.meldungen.gezeigt.back(),
              Ansi("Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !"));
@@ -144,7 +159,7 @@ class TestForm1 : public QObject {
     QVERIFY(!a.u.s.KonfigOK);
     QTest::mouseClick(a.Knopf("btStarten"), Qt::LeftButton);
     QVERIFY(a.Gezeigt("Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet."));
-    QCOMPARE(a.Zustand(), QString("10110"));
+    QCOMPARE(a.Zeigt(), Gestoppt);
   }
 
   void autoStartLaeuftOhneZutun() {
@@ -176,7 +191,7 @@ class TestForm1 : public QObject {
     });
     a.form->Grafik1Click();
     QVERIFY(a.Gezeigt(Ansi("Sie müssen das Programm jetzt neu starten.")));
-    QCOMPARE(a.Zustand(), QString("00110"));
+    QCOMPARE(a.Zeigt(), StartGesperrt);
     QVERIFY(a.InDatei("Puffer=480\r\n"));
     QVERIFY(a.InDatei("AutoStart=0\r\n"));
   }
