@@ -23,15 +23,22 @@ TEST(Logbuch, FileAndMemoCarryTheSameReadingAndTheFileGrows) {
   EXPECT_EQ(u.senke.zeilen[0], "01.03.,09:05:03:007 > Viewer gestartet. \xe4\xf6\xfc");
 }
 
-TEST(Logbuch, LogFehlerFollowsTheSwitchAndNurLesenWritesNoFile) {
+TEST(Logbuch, LogFehlerWritesOnlyWithTheSwitch) {
   Umgebung u;
   u.s.Anzeige.FehlerLog = false;
   u.log.LogFehler("TimerSampleTimer : Lesen_Fertig=FALSE");
   EXPECT_TRUE(u.senke.zeilen.empty());
+  EXPECT_FALSE(std::filesystem::exists(u.verz / LogDateiName));
   u.s.Anzeige.FehlerLog = true;
-  u.s.NurLesen = true;
   u.log.LogFehler("TimerSampleTimer : Lesen_Fertig=FALSE");
   EXPECT_EQ(u.Log(), std::vector<std::string>{"TimerSampleTimer : Lesen_Fertig=FALSE"});
+}
+
+TEST(Logbuch, NurLesenWritesTheMemoButNoFile) {
+  Umgebung u;
+  u.s.NurLesen = true;
+  u.log.LogAll("Viewer gestartet.");
+  EXPECT_EQ(u.Log(), std::vector<std::string>{"Viewer gestartet."});
   EXPECT_FALSE(std::filesystem::exists(u.verz / LogDateiName));
 }
 

@@ -18,7 +18,7 @@ struct ViewerAnlage : Anlage {
   Viewer viewer{s, d, &druck};
 };
 
-TEST(Viewer, StartUndStop) {
+TEST(Viewer, StartOhneGueltigeKonfigurationWirdAbgelehnt) {
   ViewerAnlage a;
   a.s.KonfigOK = false;
   a.viewer.Starten();
@@ -26,28 +26,49 @@ TEST(Viewer, StartUndStop) {
       a.meldungen.gezeigt,
       std::vector<std::string>{"Fehlerhafte Konfiguration ! PegelWart wird nicht gestartet."});
   EXPECT_EQ(Zeile(a.viewer.Zustand()), Gestoppt);
+}
 
-  a.s.KonfigOK = true;
-  a.s.Takt.DDEIntervallMs = 10500;
-  a.Proben("x;10:00:00;1;2;3\r\n");
-  a.viewer.Starten();
+// A started viewer; the collector's interval of 10.5 s counts in whole seconds.
+struct LaufendeAnlage : ViewerAnlage {
+  LaufendeAnlage() {
+    s.Takt.DDEIntervallMs = 10500;
+    Proben("x;10:00:00;1;2;3\r\n");
+    viewer.Starten();
+  }
+};
+
+TEST(Viewer, StartSchaltetAufLaufenUndFragtSofortAb) {
+  LaufendeAnlage a;
   EXPECT_EQ(Zeile(a.viewer.Zustand()), Laeuft);
   EXPECT_FALSE(a.viewer.SchliessenErlaubt());
-  EXPECT_DOUBLE_EQ(a.s.Abfrage.IntervallStunden, 10 / 3600.0);  // whole seconds only
+  EXPECT_DOUBLE_EQ(a.s.Abfrage.IntervallStunden, 10 / 3600.0);
   EXPECT_TRUE(a.Geloggt("PEGELDDE.INI > [Grafik] AlteDaten=0, alte Daten nicht gelesen."));
   EXPECT_EQ(a.viewer.Abfrage().ZeilenGesamt(), 1);  // one pass at once
+}
 
-  a.meldungen.antworten = {true};  // "weiter arbeiten lassen ?" Yes: nothing changes
+TEST(Viewer, StopMitJaAendertNichts) {
+  LaufendeAnlage a;
+  a.meldungen.antworten = {true};  // "weiter arbeiten lassen ?" Yes
   a.viewer.Stoppen();
   EXPECT_EQ(Zeile(a.viewer.Zustand()), Laeuft);
+  EXPECT_EQ(a.meldungen.warnFragen,
+            std::vector<std::string>{"Datenanzeige weiter arbeiten lassen ?"});
+}
+
+TEST(Viewer, StopMitNeinWarntHaeltAnUndLiestAlteDatenNeu) {
+  LaufendeAnlage a;
   DateiSchreiben(a.s.Pfade.IniDatei, "[Grafik]\r\nAlteDaten=1\r\n");
   a.viewer.Stoppen();
   EXPECT_EQ(Zeile(a.viewer.Zustand()), Gestoppt);
   EXPECT_EQ(a.meldungen.gezeigt.back(),
             "Achtung: Bei gestoppter Anzeige erfolgt kein automatischer Ausdruck !");
   EXPECT_EQ(a.Log().back(), "Viewer gestoppt.");
-  EXPECT_EQ(a.meldungen.warnFragen,
-            std::vector<std::string>(2, "Datenanzeige weiter arbeiten lassen ?"));
+  EXPECT_TRUE(a.s.Anzeige.AlteDaten);
+
+  // Without the key the key table's one default holds, as for the loader.
+  a.viewer.Starten();
+  DateiSchreiben(a.s.Pfade.IniDatei, "[Grafik]\r\n");
+  a.viewer.Stoppen();
   EXPECT_TRUE(a.s.Anzeige.AlteDaten);
 }
 
