@@ -26,6 +26,31 @@ TEST(Puffer, AnlegenRefusesBadSizesAndFillsNoValue) {
   EXPECT_TRUE(p.empty());
 }
 
+// With 4 slots the counter runs 5, 6, 7, 8, 5: the newest slot wraps to 0 and the time order
+// starts after it.
+TEST(Ring, TheNewestSlotWrapsAndTheTimeOrderStartsAfterIt) {
+  Ringpuffer r;
+  ASSERT_EQ(r.ZeilenAnlegen(1), 0);
+  ASSERT_EQ(r.SpalteAnlegen(0, 4), 4);
+  ASSERT_TRUE(r.ZeitenAnlegen(4));
+  EXPECT_TRUE(r.Leer());
+  EXPECT_EQ(r.NeuesterSlot(), -1);
+  EXPECT_EQ(r.SlotsInZeitfolge(), (std::vector<std::size_t>{0, 1, 2, 3}));
+  std::vector<std::int32_t> neueste;
+  for (int i = 0; i < 5; ++i) {
+    r.Weiterschalten();
+    r.WertEintragen(1, i);
+    neueste.push_back(r.NeuesterSlot());
+  }
+  EXPECT_EQ(neueste, (std::vector<std::int32_t>{0, 1, 2, 3, 0}));
+  EXPECT_EQ(r.Zeile(1), (std::vector<double>{4, 1, 2, 3}));
+  EXPECT_EQ(r.SlotsInZeitfolge(), (std::vector<std::size_t>{1, 2, 3, 0}));
+  r.Leeren();
+  EXPECT_TRUE(r.Leer());
+  EXPECT_THROW(r.WertEintragen(1, 9), std::out_of_range) << "no newest slot while empty";
+  EXPECT_THROW(r.Zeile(2), std::out_of_range);
+}
+
 TEST(Puffer, EinrichtenAndResetLeaveMittelwert) {
   Umgebung u;
   test::ItemcountSetzen(u.s, 3);
