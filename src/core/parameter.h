@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,10 @@ class ParameterTabelle {
 
  private:
   friend class ParameterSchreiber;
-  static std::size_t Index(int n);
+  static std::size_t Index(int n) {
+    if (n < 1 || n > MaxItems) throw std::out_of_range("Parameter ausserhalb 1..MaxItems");
+    return static_cast<std::size_t>(n);
+  }
   std::int32_t itemcount_ = 0;
   std::array<Parameter, MaxItems + 1> par_{};  // slot 0 unused
   std::vector<std::string> liste_;

@@ -48,11 +48,6 @@ void Ringpuffer::Freigeben() {
   std::vector<TDateTime>().swap(zeiten_);
 }
 
-void Ringpuffer::Weiterschalten() {
-  zaehler_ += 1;
-  if (zaehler_ > Laenge() + Erster - 1) zaehler_ = Erster;
-}
-
 std::vector<std::size_t> Ringpuffer::SlotsInZeitfolge() const {
   const auto laenge = zeiten_.size();
   std::vector<std::size_t> folge;
@@ -60,19 +55,6 @@ std::vector<std::size_t> Ringpuffer::SlotsInZeitfolge() const {
   const std::size_t start = Leer() ? 0 : (static_cast<std::size_t>(NeuesterSlot()) + 1) % laenge;
   for (std::size_t i = 0; i < laenge; ++i) folge.push_back((start + i) % laenge);
   return folge;
-}
-
-std::size_t Ringpuffer::Index(std::int32_t n) {
-  if (n < 1) throw std::out_of_range("Ring: Parameter ausserhalb");
-  return static_cast<std::size_t>(n - 1);
-}
-
-void Ringpuffer::WertEintragen(std::int32_t n, double v) {
-  werte_.at(Index(n)).at(static_cast<std::size_t>(NeuesterSlot())) = v;
-}
-
-void Ringpuffer::ZeitEintragen(TDateTime t) {
-  zeiten_.at(static_cast<std::size_t>(NeuesterSlot())) = t;
 }
 
 void Ringpuffer::ZeileLeeren(std::int32_t n) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "grenzen.h"
@@ -56,7 +57,10 @@ class Ringpuffer {
   std::int32_t NeuesterSlot() const { return zaehler_ - Erster; }
   // The next sample line's slot becomes the newest: the slot after the newest, or slot 0
   // after the last one (or when empty).
-  void Weiterschalten();
+  void Weiterschalten() {
+    zaehler_ += 1;
+    if (zaehler_ > Laenge() + Erster - 1) zaehler_ = Erster;
+  }
   // Empty again; the values stay until they are overwritten or reset.
   void Leeren() { zaehler_ = Erster - 1; }
   // The raw write counter (4 when empty, newest slot + 5). Only the live table's refresh
@@ -71,9 +75,11 @@ class Ringpuffer {
   const std::vector<double>& Zeile(std::int32_t n) const { return werte_.at(Index(n)); }
   // Stores v in the newest slot of parameter n's row. Throws std::out_of_range for a row
   // or slot outside the ring (also while empty).
-  void WertEintragen(std::int32_t n, double v);
+  void WertEintragen(std::int32_t n, double v) {
+    werte_.at(Index(n)).at(static_cast<std::size_t>(NeuesterSlot())) = v;
+  }
   // Stores the time of the newest slot. Throws std::out_of_range while empty.
-  void ZeitEintragen(TDateTime t);
+  void ZeitEintragen(TDateTime t) { zeiten_.at(static_cast<std::size_t>(NeuesterSlot())) = t; }
   // The time of a slot. Throws std::out_of_range outside the ring.
   TDateTime Zeit(std::int32_t slot) const { return zeiten_.at(static_cast<std::size_t>(slot)); }
   // Every slot of parameter n's row := NoValue. Throws std::out_of_range for a row that was
@@ -83,7 +89,10 @@ class Ringpuffer {
  private:
   friend class RingZugriff;                  // tests build their rings through it
   static constexpr std::int32_t Erster = 5;  // the counter of slot 0
-  static std::size_t Index(std::int32_t n);
+  static std::size_t Index(std::int32_t n) {
+    if (n < 1) throw std::out_of_range("Ring: Parameter ausserhalb");
+    return static_cast<std::size_t>(n - 1);
+  }
   WertSpeicher werte_;
   std::vector<TDateTime> zeiten_;
   std::int32_t zaehler_ = Erster - 1;
