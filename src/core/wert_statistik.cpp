@@ -42,6 +42,10 @@ std::size_t SpaltenBlock(const WerteTabelle& tabelle, const std::vector<SpannenZ
                          const std::vector<double>& zeiteinheit, std::size_t k0, std::size_t k1,
                          Summen* s) {
   std::vector<double> werte(k1 - k0);
+  std::vector<std::size_t> mitIntegral;  // the block's columns with a time unit
+  for (std::size_t k = k0; k < k1; ++k) {
+    if (zeiteinheit[k] > 0) mitIntegral.push_back(k);
+  }
   for (std::size_t i = 0; i < bis; ++i) {
     const gitter::ZeilenSicht zeile = tabelle.Tageszeile(zeilen[i].r);
     // Most cells are short numbers, read in place up to the ";" or line end behind them;
@@ -56,20 +60,29 @@ std::size_t SpaltenBlock(const WerteTabelle& tabelle, const std::vector<SpannenZ
       if (!v) return i;
       w = *v;
     }
-    const double sekunden = zeilen[i].sekunden;
+    const std::size_t r = zeilen[i].r;
+    if (i == 0) {
+      // The first value becomes minimum and maximum, whatever its size.
+      for (std::size_t k = k0; k < k1; ++k) s[k].min = s[k].max = werte[k - k0];
+      for (std::size_t k = k0; k < k1; ++k) s[k].zeileMin = s[k].zeileMax = r;
+    }
     for (std::size_t k = k0; k < k1; ++k) {
       const double v = werte[k - k0];
       Summen& a = s[k];
       a.summe += v;
-      if (i == 0 || v < a.min) {
+      if (v < a.min) {
         a.min = v;
-        a.zeileMin = zeilen[i].r;
+        a.zeileMin = r;
       }
-      if (i == 0 || v > a.max) {
+      if (v > a.max) {
         a.max = v;
-        a.zeileMax = zeilen[i].r;
+        a.zeileMax = r;
       }
-      if (zeiteinheit[k] > 0 && sekunden > 0) a.integral += v * sekunden / zeiteinheit[k];
+    }
+    if (const double sekunden = zeilen[i].sekunden; sekunden > 0) {
+      for (const std::size_t k : mitIntegral) {
+        s[k].integral += werte[k - k0] * sekunden / zeiteinheit[k];
+      }
     }
   }
   return bis;
