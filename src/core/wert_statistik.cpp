@@ -43,19 +43,30 @@ std::size_t SpaltenBlock(const WerteTabelle& tabelle, const std::vector<SpannenZ
                          Summen* s) {
   std::vector<double> werte(k1 - k0);
   std::vector<std::size_t> mitIntegral;  // the block's columns with a time unit
+  // Columns whose field follows the previous column's: usually all of them.
+  std::vector<char> folgt(k1 - k0);
   for (std::size_t k = k0; k < k1; ++k) {
     if (zeiteinheit[k] > 0) mitIntegral.push_back(k);
+    folgt[k - k0] = k > k0 && felder[k] == felder[k - 1] + 1;
   }
   for (std::size_t i = 0; i < bis; ++i) {
     const gitter::ZeilenSicht zeile = tabelle.Tageszeile(zeilen[i].r);
     // Most cells are short numbers, read in place up to the ";" or line end behind them;
-    // anything else takes the general path.
+    // the next field then begins behind that ";". Anything else takes the general path.
     const bool kurz = zeile.Abgeschlossen();
+    const char* naechstes = nullptr;  // the next field's beginning, when known
     for (std::size_t k = k0; k < k1; ++k) {
       double& w = werte[k - k0];
-      const char* const anfang = kurz ? zeile.FeldAnfang(felder[k]) : nullptr;
+      const char* const anfang = naechstes != nullptr && folgt[k - k0] ? naechstes
+                                 : kurz                                ? zeile.FeldAnfang(felder[k])
+                                                                       : nullptr;
       const char* const ende = anfang != nullptr ? KurzeZahlAb(anfang, w) : nullptr;
-      if (ende != nullptr && (*ende == ';' || ende == zeile.Ende())) continue;
+      naechstes = nullptr;
+      if (ende != nullptr && *ende == ';') {
+        naechstes = ende + 1;
+        continue;
+      }
+      if (ende != nullptr && ende == zeile.Ende()) continue;
       const std::optional<double> v = ZahlLesen(zeile.Feld(felder[k]));
       if (!v) return i;
       w = *v;

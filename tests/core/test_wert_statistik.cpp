@@ -137,6 +137,24 @@ TEST(WertStatistik, FirstValueStartsMinimumAndMaximumWhateverItsSize) {
   EXPECT_EQ(Spalte(e, 2).at(4), "08:00:00");  // equal values: the first row keeps it
 }
 
+// Chosen parameters need not be neighbours in the day's lines, nor in their order.
+TEST(WertStatistik, ColumnsInAnyOrderOfTheFieldsGiveEachFieldsResult) {
+  WerteTag t({"08:00:00;1;10;100;1000", "08:01:00;2;20;2E2;2000", "08:02:00;3;30;300;3000"},
+             {"A  [m]", "B  [m]", "C  [m]", "D  [m]"});
+  const auto gerade = btStatistikClick(t.tabelle, "08:00:00", "09:00:00", 12, 3);
+  const std::vector<std::size_t> auswahl = {5, 3, 4, 4, 2};  // fields: D, B, C, C, A
+  std::vector<WerteSpalte> spalten;
+  for (const std::size_t f : auswahl) spalten.push_back({f, "X  [m]"});
+  const WerteTabelle tabelle(t.tag, 0, 3, spalten);
+  const auto e = btStatistikClick(tabelle, "08:00:00", "09:00:00", 12, 3);
+  ASSERT_EQ(e.spalten.size(), auswahl.size());
+  for (std::size_t k = 0; k < auswahl.size(); ++k) {
+    EXPECT_EQ(e.spalten[k].Summe, gerade.spalten.at(auswahl[k] - 2).Summe) << k;
+    EXPECT_EQ(e.spalten[k].Max, gerade.spalten.at(auswahl[k] - 2).Max) << k;
+  }
+  EXPECT_EQ(e.spalten[2].Summe, 100 + 200 + 300);  // "2E2" through the general path
+}
+
 // The columns of a large span are computed in blocks on several threads; a bad cell in
 // one block must end the reading for all of them, as on one thread.
 TEST(WertStatistik, ColumnBlocksGiveTheResultOfOneBlockToTheBit) {
