@@ -313,10 +313,10 @@ char* ZipArchiv::Weiter(std::size_t n) {
 
 void ZipArchiv::Anhaengen(std::string_view text) {
   while (!text.empty()) {
-    const std::size_t n = std::min(text.size(), stueck_);
-    char* p = Platz(n);
-    std::copy_n(text.data(), n, p);
-    Belegt(p + n);
+    // The piece is filled up before the next one begins.
+    if (pos_ == ende_) Weiter(1);
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(ende_ - pos_));
+    pos_ = std::copy_n(text.data(), n, pos_);
     text.remove_prefix(n);
   }
 }

@@ -124,8 +124,8 @@ std::string Inhalt(std::size_t n) {
   return s;
 }
 
-// Writes an archive with a small entry, a streamed one (in uneven portions, on `threads`
-// threads, pieces of 4 KiB) and an empty one.
+// Writes an archive with a small entry, a streamed one (in uneven portions, both ways, on
+// `threads` threads, pieces of 4 KiB) and an empty one.
 std::string Archiv(const std::filesystem::path& datei, const std::string& gross, unsigned threads,
                    std::uint64_t hoechstens) {
   {
@@ -136,9 +136,13 @@ std::string Archiv(const std::filesystem::path& datei, const std::string& gross,
     std::mt19937_64 zufall(5);
     for (std::size_t i = 0; i < gross.size();) {
       const std::size_t n = std::min<std::size_t>(gross.size() - i, 1 + zufall() % 5000);
-      char* p = zip.Platz(n);
-      std::copy_n(gross.data() + i, n, p);
-      zip.Belegt(p + n);
+      if (zufall() % 2 == 0) {
+        char* p = zip.Platz(n);
+        std::copy_n(gross.data() + i, n, p);
+        zip.Belegt(p + n);
+      } else {
+        zip.Anhaengen(std::string_view(gross).substr(i, n));
+      }
       i += n;
     }
     zip.Beenden();
