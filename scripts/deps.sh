@@ -11,7 +11,8 @@ pegel_deps_install() {
     cups printer-driver-cups-pdf
     clang libclang-rt-14-dev
     python3
-    libxlsxwriter-dev
+    # The .xlsx export writes its ZIP container itself and deflates through zlib.
+    zlib1g-dev
   )
   local fehlend=()
   for p in "${pakete[@]}"; do

@@ -43,20 +43,24 @@ std::size_t gitter::Felder(std::size_t zeile) const {
   return zeile < zeilen_.size() ? zeilen_[zeile].felder : 0;
 }
 
-std::size_t gitter::Versatz(const Zeile& z, std::size_t feld) const {
-  if (feld == 0) return z.anfang;
-  const std::size_t k = z.erstesFeld + feld - 1;
-  return z.anfang + (z.lang ? lang_[k] : kurz_[k]);
+gitter::ZeilenSicht gitter::Sicht(std::size_t zeile) const {
+  ZeilenSicht s;
+  if (zeile >= zeilen_.size()) return s;
+  const Zeile& z = zeilen_[zeile];
+  s.zeile_ = daten_.daten.get() + z.anfang;
+  // erstesFeld may lie at the end of its table for a line of one field, which has no offset
+  // to read there.
+  s.kurzeVersaetze_ = kurz_.data() + (z.lang ? 0 : z.erstesFeld);
+  s.langeVersaetze_ = lang_.data() + (z.lang ? z.erstesFeld : 0);
+  s.lang_ = z.lang;
+  s.felder_ = z.felder;
+  s.ende_ = z.ende - z.anfang;
+  s.abgeschlossen_ = z.ende < daten_.groesse;
+  return s;
 }
 
 std::string_view gitter::Zelle(std::size_t zeile, std::size_t spalte) const {
-  if (zeile >= zeilen_.size()) return {};
-  const Zeile& z = zeilen_[zeile];
-  if (spalte >= z.felder) return {};
-  const std::size_t anfang = Versatz(z, spalte);
-  // A field ends at the ";" before the next field, the last one at the line's end.
-  const std::size_t ende = spalte + 1u < z.felder ? Versatz(z, spalte + 1) - 1 : z.ende;
-  return std::string_view(daten_.daten.get() + anfang, ende - anfang);
+  return Sicht(zeile).Feld(spalte);
 }
 
 void gitter::Freigeben() {

@@ -41,8 +41,53 @@ class gitter {
     void Reservieren(std::size_t n);
   };
 
+  // The fields of one line, for reading many of its cells in turn: the line's offsets are
+  // found once instead of once per cell. Valid until the grid is changed or released.
+  class ZeilenSicht {
+   public:
+    ZeilenSicht() = default;
+    // Number of fields the line had; 0 for a row that does not exist.
+    std::size_t Felder() const { return felder_; }
+    // Field `feld`; empty for a field the line does not have.
+    std::string_view Feld(std::size_t feld) const {
+      if (feld >= felder_) return {};
+      const std::size_t anfang = Versatz(feld);
+      // A field ends at the ";" before the next field, the last one at the line's end.
+      const std::size_t ende = feld + 1 < felder_ ? Versatz(feld + 1) - 1 : ende_;
+      return std::string_view(zeile_ + anfang, ende - anfang);
+    }
+
+    // Where field `feld` begins, for readers that find its end themselves; nullptr for a
+    // field the line does not have.
+    const char* FeldAnfang(std::size_t feld) const {
+      return feld < felder_ ? zeile_ + Versatz(feld) : nullptr;
+    }
+    // The line's end (without its line break) and its length.
+    const char* Ende() const { return zeile_ + ende_; }
+    std::size_t Laenge() const { return ende_; }
+    // True when a line break follows the line in the grid's bytes: every field of the line
+    // is then followed by a readable ";", CR or LF.
+    bool Abgeschlossen() const { return abgeschlossen_; }
+
+   private:
+    friend class gitter;
+    std::size_t Versatz(std::size_t feld) const {
+      if (feld == 0) return 0;
+      return lang_ ? langeVersaetze_[feld - 1] : kurzeVersaetze_[feld - 1];
+    }
+    const char* zeile_ = nullptr;
+    const std::uint16_t* kurzeVersaetze_ = nullptr;  // of fields 1.., relative to zeile_
+    const std::uint32_t* langeVersaetze_ = nullptr;
+    std::size_t felder_ = 0;
+    std::size_t ende_ = 0;  // relative to zeile_
+    bool abgeschlossen_ = false;
+    bool lang_ = false;
+  };
+
   // Number of rows (lines) held.
   std::size_t Zeilen() const { return zeilen_.size(); }
+  // The fields of line `zeile`; a view without fields for a row out of range.
+  ZeilenSicht Sicht(std::size_t zeile) const;
   // Number of fields line `zeile` had; 0 for a row that does not exist.
   std::size_t Felder(std::size_t zeile) const;
   // Field `spalte` of line `zeile`. Empty for a field the line does not have and for a row
@@ -72,7 +117,6 @@ class gitter {
     std::uint8_t felder;       // 1..Spalten
     bool lang;                 // offsets in lang_ (line of 64 KiB or more)
   };
-  std::size_t Versatz(const Zeile& z, std::size_t feld) const;
 
   Puffer daten_;
   std::vector<std::uint16_t> kurz_;  // fields 1.. of short lines; field 0 starts the line

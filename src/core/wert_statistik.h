@@ -34,7 +34,8 @@ inline constexpr std::array<const char*, 9> StatistikZeilen = {
     "",           "Minimum", "t-Min.",       "Maximum",      "t-Max.",
     "Mittelwert", "Anzahl",  "Arithm.Summe", "Integralsumme"};
 inline constexpr std::size_t StatistikZeilenzahl = StatistikZeilen.size();
-// Shown as the integral of a column whose unit names no time unit.
+// Shown as the integral of a column whose unit names no time unit, or whose integral is
+// not above zero.
 inline constexpr const char* KeinIntegral = "----------";
 
 struct SpaltenStatistik {
@@ -70,13 +71,20 @@ struct StatistikErgebnis {
 // decimals. Rows are read in order and the first row after eStop ends the reading. Each
 // value counts in the integral with the time since the row before it, inside the span or
 // not (for the table's first row, since eStart), divided by the column's time unit; the
-// integral is shown for every column with a time unit, also when it is zero or negative.
+// integral is shown for a column with a time unit when it is above zero, otherwise the
+// column shows KeinIntegral (SpaltenStatistik::Integral keeps the value either way).
 // Messages: "Falsches Zeitformat !" when eStart or eStop is no time (nothing else is
 // computed); "Falsches Zeitformat in Zeile {r} !" when row r has a time or, inside the
 // span, a value that does not convert: the reading ends there and row r counts in no
 // column; "Keine Daten im ausgewählten Zeitraum gefunden !" when no row counted.
-// Throws std::bad_alloc only.
+// A whole day's table is computed on all cores, each core taking a block of columns; the
+// function returns when all are done. Throws std::bad_alloc only.
 StatistikErgebnis btStatistikClick(const WerteTabelle& tabelle, std::string_view eStart,
                                    std::string_view eStop, int PR, int NK);
+// The same with the columns split into `bloecke` blocks, each but the first computed on a
+// thread of its own (0: as many as the table's size and the machine's cores suggest). The
+// result does not depend on it: every column adds its rows in row order.
+StatistikErgebnis btStatistikClick(const WerteTabelle& tabelle, std::string_view eStart,
+                                   std::string_view eStop, int PR, int NK, std::size_t bloecke);
 
 }  // namespace pegel

@@ -58,6 +58,19 @@ class WerteTabelle {
     if (zeile > zeilenzahl_ || spalte > spalten_.size()) return {};
     return tag_->Zelle(ersteZeile_ + zeile - 1, spalte == 0 ? ZeitFeld : spalten_[spalte - 1].feld);
   }
+  // The day line behind data row `zeile` (1..Zeilen() - 1), for reading a row's cells in
+  // turn: cell (zeile, spalte) is Tageszeile(zeile).Feld(Feld(spalte)). A view without
+  // fields for row 0 and rows beyond the table or the grid.
+  gitter::ZeilenSicht Tageszeile(std::size_t zeile) const {
+    if (zeile == 0 || zeile > zeilenzahl_) return {};
+    return tag_->Sicht(ersteZeile_ + zeile - 1);
+  }
+  // The field of the day grid that column `spalte` shows; gitter::Spalten (a field no line
+  // has) outside the table.
+  std::size_t Feld(std::size_t spalte) const {
+    if (spalte == 0) return ZeitFeld;
+    return spalte <= spalten_.size() ? spalten_[spalte - 1].feld : gitter::Spalten;
+  }
   // The time text of row `zeile` (column 0).
   std::string_view Zeit(std::size_t zeile) const { return Zelle(zeile, 0); }
   // The title of column `spalte`; empty for column 0 and outside the table.

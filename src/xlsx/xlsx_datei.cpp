@@ -1,75 +1,86 @@
 #include "xlsx_datei.h"
 
-#include <xlsxwriter.h>
-
-#include <cerrno>
-#include <clocale>
-#include <fstream>
-#include <optional>
-#include <string>
+#include <ostream>
+#include <stdexcept>
+#include <string_view>
+#include <system_error>
 
 #include "cp1252.h"
 #include "datei_ersetzen.h"
-#include "text_format.h"
+#include "xlsx_blatt.h"
+#include "zip_archiv.h"
 
 namespace pegel {
 
 namespace {
 
-// Above this many cells the worksheet's XML may pass 4 GB, which needs the zip format's
-// 64-bit extension; smaller files keep the plain format every reader takes.
-constexpr std::size_t Zip64AbZellen = 50'000'000;
+// The parts of the workbook besides its sheet: the fewest a spreadsheet program needs.
+constexpr std::string_view XmlKopf =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
-// libxlsxwriter prints numbers with the C library's printf, which writes the decimal mark
-// of LC_NUMERIC. A GUI toolkit may have set that to a locale with a decimal comma, which
-// would make every fractional number in the file unreadable; "C" holds while the
-// workbook is written. Everything runs on the one GUI thread.
-class CZahlenLocale {
- public:
-  CZahlenLocale() {
-    if (const char* alt = std::setlocale(LC_NUMERIC, nullptr)) alt_ = alt;
-    std::setlocale(LC_NUMERIC, "C");
-  }
-  ~CZahlenLocale() {
-    if (alt_) std::setlocale(LC_NUMERIC, alt_->c_str());
-  }
-  CZahlenLocale(const CZahlenLocale&) = delete;
-  CZahlenLocale& operator=(const CZahlenLocale&) = delete;
+constexpr std::string_view Inhaltstypen =
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" "
+    "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/xl/workbook.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+    "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+    "<Override PartName=\"/xl/styles.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+    "</Types>";
 
- private:
-  std::optional<std::string> alt_;
-};
+constexpr std::string_view PaketBeziehungen =
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+    "Target=\"xl/workbook.xml\"/>"
+    "</Relationships>";
 
-// Closes the workbook (which writes the file) at the latest when leaving the scope, so
-// that an exception does not leave it open.
-class Mappe {
- public:
-  Mappe(const std::filesystem::path& datei, bool zip64) {
-    lxw_workbook_options o{};
-    o.constant_memory = LXW_TRUE;  // rows go to a temporary file as they are finished
-    o.tmpdir = nullptr;
-    o.use_zip64 = zip64 ? LXW_TRUE : LXW_FALSE;
-    mappe_ = workbook_new_opt(datei.string().c_str(), &o);
-  }
-  ~Mappe() {
-    if (mappe_ != nullptr) workbook_close(mappe_);
-  }
-  Mappe(const Mappe&) = delete;
-  Mappe& operator=(const Mappe&) = delete;
+constexpr std::string_view Mappe =
+    "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+    "<bookViews><workbookView/></bookViews>"
+    "<sheets><sheet name=\"Wertetabelle\" sheetId=\"1\" r:id=\"rId1\"/></sheets>"
+    "</workbook>";
 
-  lxw_workbook* get() const { return mappe_; }
-  lxw_error Schliessen() {
-    lxw_workbook* m = mappe_;
-    mappe_ = nullptr;
-    return workbook_close(m);
-  }
+constexpr std::string_view MappenBeziehungen =
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+    "Target=\"worksheets/sheet1.xml\"/>"
+    "<Relationship Id=\"rId2\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+    "Target=\"styles.xml\"/>"
+    "</Relationships>";
 
- private:
-  lxw_workbook* mappe_ = nullptr;
-};
+// Cell formats 0 (default), XlsxStilFett and XlsxStilZeit, in this order.
+constexpr std::string_view Stile =
+    "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+    "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"hh:mm:ss\"/></numFmts>"
+    "<fonts count=\"2\">"
+    "<font><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font>"
+    "<font><b/><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font>"
+    "</fonts>"
+    "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+    "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+    "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+    "<cellStyleXfs count=\"1\">"
+    "<xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
+    "<cellXfs count=\"3\">"
+    "<xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+    "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyFont=\"1\"/>"
+    "<xf numFmtId=\"164\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" "
+    "applyNumberFormat=\"1\"/>"
+    "</cellXfs>"
+    "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
+    "</styleSheet>";
 
-std::string LxwGrund(lxw_error e) {
-  return "Fehler der .xlsx-Bibliothek: " + Utf8ZuCp1252(lxw_strerror(e));
+void Teil(ZipArchiv& zip, std::string_view name, std::string_view xml) {
+  std::string inhalt(XmlKopf);
+  inhalt += xml;
+  zip.Eintrag(name, inhalt);
 }
 
 }  // namespace
@@ -84,67 +95,30 @@ ExportErgebnis WriteXLSX(const WerteTabelle& tabelle, const std::filesystem::pat
                 " Zeilen und " + TausenderText(XlsxMaxSpalten) +
                 Ansi(" Spalten.\nBitte wählen Sie einen kürzeren Zeitraum.")};
   }
-
-  ErsatzDatei ersatz(datei);
-  {
-    // The library reports a file it cannot create without the system's reason; creating it
-    // here first gives that reason (a missing directory, no write permission).
-    errno = 0;
-    std::ofstream probe(ersatz.Temp(), std::ios::binary | std::ios::trunc);
-    if (!probe) {
-      const int e = errno;
-      return ExportFehler(datei, e != 0 ? std::error_code(e, std::generic_category())
-                                        : std::make_error_code(std::errc::io_error));
-    }
+  std::error_code ec;
+  try {
+    ec = DateiSchreiben(datei, [&](std::ostream& f) {
+      ZipArchiv zip(f);
+      Teil(zip, "[Content_Types].xml", Inhaltstypen);
+      Teil(zip, "_rels/.rels", PaketBeziehungen);
+      Teil(zip, "xl/workbook.xml", Mappe);
+      Teil(zip, "xl/_rels/workbook.xml.rels", MappenBeziehungen);
+      Teil(zip, "xl/styles.xml", Stile);
+      // The sheet last: it is by far the largest, and the parts before it keep their
+      // offsets small.
+      zip.Beginnen("xl/worksheets/sheet1.xml", XlsxBlattHoechstens(tabelle));
+      XlsxBlattSchreiben(tabelle, zip);
+      zip.Beenden();
+      zip.Abschliessen();
+    });
+  } catch (const std::system_error& e) {
+    ec = e.code();
+  } catch (const std::logic_error& e) {
+    return ExportFehler(datei, "Interner Fehler beim Schreiben: " + Utf8ZuCp1252(e.what()));
+  } catch (const std::runtime_error& e) {
+    return ExportFehler(datei, "Interner Fehler beim Packen: " + Utf8ZuCp1252(e.what()));
   }
-
-  const CZahlenLocale cLocale;
-  Mappe mappe(ersatz.Temp(), zeilen * spalten > Zip64AbZellen);
-  if (mappe.get() == nullptr) return ExportFehler(datei, LxwGrund(LXW_ERROR_MEMORY_MALLOC_FAILED));
-  lxw_worksheet* blatt = workbook_add_worksheet(mappe.get(), "Wertetabelle");
-  lxw_format* fett = workbook_add_format(mappe.get());
-  lxw_format* zeit = workbook_add_format(mappe.get());
-  if (blatt == nullptr || fett == nullptr || zeit == nullptr) {
-    return ExportFehler(datei, LxwGrund(LXW_ERROR_MEMORY_MALLOC_FAILED));
-  }
-  format_set_bold(fett);
-  format_set_num_format(zeit, "hh:mm:ss");
-  worksheet_freeze_panes(blatt, 1, 1);
-  worksheet_set_column(blatt, 0, 0, 10, nullptr);
-  if (spalten > 1) {
-    worksheet_set_column(blatt, 1, static_cast<lxw_col_t>(spalten - 1), 16, nullptr);
-  }
-
-  lxw_error fehler = LXW_NO_ERROR;
-  const auto merken = [&](lxw_error e) {
-    if (fehler == LXW_NO_ERROR) fehler = e;
-  };
-  std::string utf8;
-  for (std::size_t z = 0; z < zeilen && fehler == LXW_NO_ERROR; ++z) {
-    const auto r = static_cast<lxw_row_t>(z);
-    for (std::size_t s = 0; s < spalten; ++s) {
-      const auto c = static_cast<lxw_col_t>(s);
-      const std::string_view text = tabelle.Zelle(z, s);
-      if (text.empty()) continue;
-      if (z > 0) {
-        if (s == 0) {
-          if (const auto t = ZeitLesen(text)) {
-            merken(worksheet_write_number(blatt, r, c, *t, zeit));
-            continue;
-          }
-        } else if (const auto v = ZahlLesen(text)) {
-          merken(worksheet_write_number(blatt, r, c, *v, nullptr));
-          continue;
-        }
-      }
-      utf8 = Cp1252ZuUtf8(text.substr(0, XlsxMaxText));
-      merken(worksheet_write_string(blatt, r, c, utf8.c_str(), z == 0 ? fett : nullptr));
-    }
-  }
-  const lxw_error schluss = mappe.Schliessen();
-  if (fehler == LXW_NO_ERROR) fehler = schluss;
-  if (fehler != LXW_NO_ERROR) return ExportFehler(datei, LxwGrund(fehler));
-  if (const std::error_code ec = ersatz.Uebernehmen()) return ExportFehler(datei, ec);
+  if (ec) return ExportFehler(datei, ec);
   return ExportGespeichert(datei);
 }
 

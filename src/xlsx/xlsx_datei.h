@@ -16,12 +16,12 @@ inline constexpr std::size_t XlsxMaxSpalten = 16384;
 inline constexpr std::size_t XlsxMaxText = 32767;
 
 // Writes the cells of `tabelle` to `datei` as one worksheet "Wertetabelle": number texts as
-// numbers, the times of column 0 as time values shown "hh:mm:ss", other texts as text
-// (converted to UTF-8), empty cells left blank; the title row bold, the title row and the
-// time column frozen. The file is written beside `datei` and renamed only when complete;
-// on failure `datei` is untouched and the message names the file and the reason. A table
-// above XlsxMaxZeilen rows or XlsxMaxSpalten columns is refused before anything is
-// written. Throws std::bad_alloc only.
+// numbers with their own digits, the times of column 0 as time values shown "hh:mm:ss",
+// other texts as text (converted to UTF-8), empty cells left blank; the title row bold, the
+// title row and the time column frozen. The file is written beside `datei` and renamed
+// only when complete; on failure `datei` is untouched and the message names the file and
+// the reason. A table above XlsxMaxZeilen rows or XlsxMaxSpalten columns is refused before
+// anything is written. Compresses on every core while it runs. Throws std::bad_alloc only.
 ExportErgebnis WriteXLSX(const WerteTabelle& tabelle, const std::filesystem::path& datei);
 
 }  // namespace pegel

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "cp1252.h"
+#include "text_format.h"
 #include "wert_statistik.h"
 #include "werte_hilfen.h"
 
@@ -57,7 +59,8 @@ TEST(WertStatistik, UnitTitleGivesTimeUnitAndQuantityForEveryColumnBeyondNine) {
   EXPECT_EQ(Utf8(e.grStat.at(8)),
             (std::vector<std::string>{"Integralsumme", "----------", "24,000  m³", "24,000  l",
                                       "24,000  Liter", "1440,000  m³", "86400,000  l", "1,000  m³",
-                                      "1,000  m³", "----------", "24,000  m³", "-3,000  m³"}));
+                                      "1,000  m³", "----------", "24,000  m³",
+                                      "----------"}));  // only a positive integral is shown
   EXPECT_EQ(Utf8(e.grStat.at(0)).back(), titel.back());
   EXPECT_EQ(e.spalten.at(10).Summe, -6);
 }
@@ -132,6 +135,60 @@ TEST(WertStatistik, FirstValueStartsMinimumAndMaximumWhateverItsSize) {
   EXPECT_EQ(Spalte(e, 1).at(2), "08:00:00");
   EXPECT_EQ(Spalte(e, 2).at(3), "-20000000");
   EXPECT_EQ(Spalte(e, 2).at(4), "08:00:00");  // equal values: the first row keeps it
+}
+
+// Chosen parameters need not be neighbours in the day's lines, nor in their order.
+TEST(WertStatistik, ColumnsInAnyOrderOfTheFieldsGiveEachFieldsResult) {
+  WerteTag t({"08:00:00;1;10;100;1000", "08:01:00;2;20;2E2;2000", "08:02:00;3;30;300;3000"},
+             {"A  [m]", "B  [m]", "C  [m]", "D  [m]"});
+  const auto gerade = btStatistikClick(t.tabelle, "08:00:00", "09:00:00", 12, 3);
+  const std::vector<std::size_t> auswahl = {5, 3, 4, 4, 2};  // fields: D, B, C, C, A
+  std::vector<WerteSpalte> spalten;
+  for (const std::size_t f : auswahl) spalten.push_back({f, "X  [m]"});
+  const WerteTabelle tabelle(t.tag, 0, 3, spalten);
+  const auto e = btStatistikClick(tabelle, "08:00:00", "09:00:00", 12, 3);
+  ASSERT_EQ(e.spalten.size(), auswahl.size());
+  for (std::size_t k = 0; k < auswahl.size(); ++k) {
+    EXPECT_EQ(e.spalten[k].Summe, gerade.spalten.at(auswahl[k] - 2).Summe) << k;
+    EXPECT_EQ(e.spalten[k].Max, gerade.spalten.at(auswahl[k] - 2).Max) << k;
+  }
+  EXPECT_EQ(e.spalten[2].Summe, 100 + 200 + 300);  // "2E2" through the general path
+}
+
+// The columns of a large span are computed in blocks on several threads; a bad cell in
+// one block must end the reading for all of them, as on one thread.
+TEST(WertStatistik, ColumnBlocksGiveTheResultOfOneBlockToTheBit) {
+  std::mt19937_64 zufall(12);
+  const std::vector<std::string> werte = {"12,5", "-3", "0", "1,5E2", " 7 ", "+0,25", "99999,99"};
+  for (int fall = 0; fall < 30; ++fall) {
+    std::vector<std::string> zeilen;
+    for (int r = 0; r < 120; ++r) {
+      std::string z = ZeitText(ZeitKodieren(8, r / 60, r % 60));
+      for (int k = 0; k < 9; ++k) {
+        // Now and then a cell that does not convert, in any column.
+        z += ";" + (zufall() % 400 == 0 ? std::string(zufall() % 2 ? "x" : "")
+                                        : werte[zufall() % werte.size()]);
+      }
+      zeilen.push_back(z);
+    }
+    WerteTag t(zeilen, {"A  [m³/h]", "B  [m]", "C  [l/s]", "D  [m³/min]", "E  [m]", "F  [m³/h]",
+                        "G  [-]", "H  [m³/d]", "I  [m³/h]"});
+    const auto eins = btStatistikClick(t.tabelle, "08:00:05", "08:01:40", 12, 3, 1);
+    for (const std::size_t bloecke : {2u, 4u, 9u, 30u}) {
+      const auto mehr = btStatistikClick(t.tabelle, "08:00:05", "08:01:40", 12, 3, bloecke);
+      EXPECT_EQ(mehr.meldungen, eins.meldungen) << fall;
+      EXPECT_EQ(mehr.anzahl, eins.anzahl) << fall;
+      EXPECT_EQ(mehr.grStat, eins.grStat) << fall;
+      ASSERT_EQ(mehr.spalten.size(), eins.spalten.size());
+      for (std::size_t k = 0; k < eins.spalten.size(); ++k) {
+        const auto& a = eins.spalten[k];
+        const auto& b = mehr.spalten[k];
+        EXPECT_TRUE(a.Summe == b.Summe && a.Integral == b.Integral && a.Min == b.Min &&
+                    a.Max == b.Max && a.tMin == b.tMin && a.tMax == b.tMax)
+            << fall << "/" << k;
+      }
+    }
+  }
 }
 
 }  // namespace

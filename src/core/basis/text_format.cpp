@@ -133,40 +133,12 @@ bool ZahlTeil(std::string_view& s, int maxStellen, int& wert) {
   return n > 0 && (s.empty() || !IstZiffer(s.front()));
 }
 
-// The common short form [sign] digits [, digits] with at most 15 digits in all: the
-// digits as an integer and the power of ten are both exact doubles, so one division is
-// correctly rounded and gives the same value as the general path. Empty for any other
-// text, which then takes the general path. A day file holds millions of such numbers.
-std::optional<double> KurzeZahl(std::string_view s) {
-  const char* p = s.data();
-  const char* const ende = p + s.size();
-  const bool negativ = *p == '-';
-  if (*p == '+' || *p == '-') ++p;
-  // Digits beyond 19 would wrap the integer, but such texts are refused below anyway.
-  std::uint64_t ganz = 0;
-  const char* const anfang = p;
-  while (p < ende && IstZiffer(*p)) ganz = ganz * 10 + static_cast<std::uint64_t>(*p++ - '0');
-  std::ptrdiff_t ziffern = p - anfang;
-  std::ptrdiff_t nachkomma = 0;
-  if (p < ende && *p == ',') {
-    const char* const komma = ++p;
-    while (p < ende && IstZiffer(*p)) ganz = ganz * 10 + static_cast<std::uint64_t>(*p++ - '0');
-    nachkomma = p - komma;
-    ziffern += nachkomma;
-  }
-  if (p != ende || ziffern == 0 || ziffern > 15) return std::nullopt;
-  static constexpr std::array<double, 16> Zehner = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  const double wert = static_cast<double>(ganz) / Zehner[static_cast<std::size_t>(nachkomma)];
-  return negativ ? -wert : wert;
-}
-
 }  // namespace
 
 std::optional<double> ZahlLesen(std::string_view text) {
   std::string_view s = Beschnitten(text);
   if (s.empty() || s.size() > 400) return std::nullopt;
-  if (const auto kurz = KurzeZahl(s)) return kurz;
+  if (double kurz = 0; KurzeZahlLesen(s, kurz)) return kurz;
   std::string c;  // the same number in the "C" form that from_chars reads
   c.reserve(s.size());
   std::size_t i = 0;

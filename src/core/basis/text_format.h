@@ -4,6 +4,7 @@
 // All texts are Windows-1252 bytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,74 @@ using TDateTime = double;
 // blanks (space, tab) around it are allowed. Nothing else is a number (no ".", no
 // thousands separator, no "inf"/"nan", nothing out of double's range).
 std::optional<double> ZahlLesen(std::string_view text);
+
+// 10^0 .. 10^15: every one an exact double.
+inline constexpr double KurzZehner[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The common short form [sign] digits [, digits] with at most 15 digits in all and no
+// blanks, read inline for loops over millions of cells: the digits as an integer and the
+// power of ten are both exact doubles, so one division is correctly rounded and gives
+// exactly what ZahlLesen gives. False for any other text (the caller then asks ZahlLesen),
+// `wert` unchanged.
+inline bool KurzeZahlLesen(std::string_view text, double& wert) {
+  const char* p = text.data();
+  const char* const ende = p + text.size();
+  if (p == ende) return false;
+  const bool negativ = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  // More than 19 digits would wrap the integer, but such texts are refused below anyway.
+  std::uint64_t ganz = 0;
+  const char* const anfang = p;
+  while (p < ende && static_cast<unsigned char>(*p - '0') < 10) {
+    ganz = ganz * 10 + static_cast<std::uint64_t>(*p++ - '0');
+  }
+  std::ptrdiff_t ziffern = p - anfang;
+  std::ptrdiff_t nachkomma = 0;
+  if (p < ende && *p == ',') {
+    const char* const komma = ++p;
+    while (p < ende && static_cast<unsigned char>(*p - '0') < 10) {
+      ganz = ganz * 10 + static_cast<std::uint64_t>(*p++ - '0');
+    }
+    nachkomma = p - komma;
+    ziffern += nachkomma;
+  }
+  if (p != ende || ziffern == 0 || ziffern > 15) return false;
+  const double w = static_cast<double>(ganz) / KurzZehner[static_cast<std::size_t>(nachkomma)];
+  wert = negativ ? -w : w;
+  return true;
+}
+
+// The short form at `p` inside a larger buffer, read up to the first byte that is neither
+// a digit nor the first ",": for loops over millions of cells, without a bounds check per
+// byte. `p` must be followed, before the buffer ends, by a byte that stops the reading (in
+// a day file every field is, by its ";" or the line break). Returns the position behind
+// the number, or nullptr (`wert` unchanged) when no number of the short form with at most
+// 15 digits begins at `p`. The caller checks that the number ends where its text does;
+// then `wert` is exactly what ZahlLesen gives for that text.
+inline const char* KurzeZahlAb(const char* p, double& wert) {
+  // Unsigned bytes: no sign extension in the loops, which run once per digit of a day.
+  const auto* q = reinterpret_cast<const unsigned char*>(p);
+  const bool negativ = *q == '-';
+  if (*q == '+' || *q == '-') ++q;
+  const unsigned char* const anfang = q;
+  std::uint64_t ganz = 0;
+  for (unsigned d; (d = *q - 48u) < 10; ++q) ganz = ganz * 10 + d;
+  std::ptrdiff_t ziffern = q - anfang;
+  std::ptrdiff_t nachkomma = 0;
+  if (*q == ',') {
+    const unsigned char* const komma = ++q;
+    for (unsigned d; (d = *q - 48u) < 10; ++q) ganz = ganz * 10 + d;
+    nachkomma = q - komma;
+    ziffern += nachkomma;
+  }
+  if (ziffern == 0 || ziffern > 15) return nullptr;
+  // Below 10^15, so signed: the conversion needs no unsigned fix-up.
+  const double w = static_cast<double>(static_cast<std::int64_t>(ganz)) /
+                   KurzZehner[static_cast<std::size_t>(nachkomma)];
+  wert = negativ ? -w : w;
+  return reinterpret_cast<const char*>(q);
+}
 
 // For texts where "." and "," are both accepted as the decimal mark: every "." and ","
 // is replaced by "," first, then read as ZahlLesen.
