@@ -1,9 +1,11 @@
 #include "form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "fo_einstell1.h"
@@ -75,7 +77,7 @@ TForm1::TForm1(pegel::PegelStatus& s, pegel::Dienste& d, pegel::Viewer& viewer,
   btStoppen_ = Knopf(mitte, "btStoppen", "Stop");
   btStoppen_->setEnabled(false);
   btHistoryZeigen_ = Knopf(mitte, "btHistoryZeigen", "Gespeicherte Daten");
-  btHistoryZeigen_->setEnabled(false);  // the history browser comes with its own window
+  btHistoryZeigen_->setEnabled(false);  // until the history browser is handed in (AktionSetzen)
   btEchtdatenZeigen_ = Knopf(mitte, "btEchtdatenZeigen", "Echtzeit-Daten");
   btEchtdatenZeigen_->setEnabled(false);
   btBeenden_ = Knopf(mitte, "btBeenden", "Beenden");
@@ -155,6 +157,20 @@ TForm1::~TForm1() {
   viewer_.FensterStatus().BeobachterSetzen(nullptr);
   if (sanduhr_) QApplication::restoreOverrideCursor();
   if (s_.KonfigOK) s_.Ring.Freigeben();
+}
+
+bool TForm1::AktionSetzen(const QString& name, std::function<void()> handler) {
+  if (auto* aktion = findChild<QAction*>(name); aktion != nullptr) {
+    aktion->setEnabled(true);
+    connect(aktion, &QAction::triggered, this, [handler] { handler(); });
+    return true;
+  }
+  if (auto* knopf = findChild<QPushButton*>(name); knopf != nullptr) {
+    knopf->setEnabled(true);
+    connect(knopf, &QPushButton::clicked, this, [handler] { handler(); });
+    return true;
+  }
+  return false;
 }
 
 void TForm1::LiveTabelleSetzen(std::function<void()> zeigen) {

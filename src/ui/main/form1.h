@@ -33,6 +33,12 @@ class TForm1 : public QMainWindow, public pegel::FensterBeobachter {
   // Shows the live table when it may open; filled by the live display. Without it,
   // "Echtzeit-Daten" stays disabled.
   void LiveTabelleSetzen(std::function<void()> zeigen);
+  // Connects the menu entry or button with the objectName `name` (for example
+  // "btHistoryZeigen", "Gruppierung1", "Drucker1", "Datenerfassung1", "Anzeige1",
+  // "Drucken1") to `handler` and enables it. The windows of the application hand their
+  // entry points in through this, so that the main window knows none of them. False when
+  // no such entry exists.
+  bool AktionSetzen(const QString& name, std::function<void()> handler);
 
   void FensterGeaendert(const pegel::FensterZustand& z) override;
 
