@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gitter.h"
+#include "text_format.h"
 
 namespace pegel {
 
@@ -34,6 +35,38 @@ std::vector<std::string> Zeitlabels(const gitter& grid, std::int32_t ersteZeile,
 // does not convert, or lies beyond the grid, gives 0.0.
 std::vector<double> SpaltenWerte(const gitter& grid, std::int32_t parameter,
                                  std::int32_t ersteZeile, std::int32_t zeilen);
+
+// One chart of the history page as a loader hands it over: the parameter's number in the
+// day, its names and types from the day header, its colours, warning limits and user scale
+// from the current configuration, and its values over the loaded rows.
+struct HistorienKurve {
+  std::int32_t Parameter = 0;  // 1-based number of the parameter in the day
+  std::string Name;
+  std::string Einheit;
+  std::int32_t Typ = 1;  // Grafiktyp as read (1 analog, 2 digital; others are refused)
+  std::int32_t Ref = 0;  // GrafikRef: 0 zero, 1 minimum, 2 user scale
+  std::int32_t Kurvenfarbe = 0;
+  std::int32_t Warnfarbe = 0;
+  double UpWarn = 0;
+  double LoWarn = 0;
+  double MinSkal = 0;
+  double MaxSkal = 0;
+  std::vector<double> Werte;  // one per loaded row
+};
+
+// The loaded range of a stored day with up to nine charts: what the history browser's
+// hand-off, the main window's loader of old data and the chart's own day menu give the
+// history chart.
+struct HistorienBereich {
+  std::int32_t Itemcount = 0;  // parameters of the day (HistKopf.Itemcount)
+  std::int32_t SelStart = 0;   // first and last loaded row, 1-based
+  std::int32_t SelEnd = 0;
+  std::int32_t Zeilen = 0;  // SelEnd - SelStart + 1
+  std::vector<std::string> Zeitlabels;
+  double PunkteProLabel = 1.0;
+  TDateTime Tag = 0;  // the day of the loaded file
+  std::vector<HistorienKurve> Kurven;
+};
 
 // The message that stops a chart hand-off of `zeilen` rows and `parameter` chosen
 // parameters, in the order the checks run; empty when the chart can be drawn.
