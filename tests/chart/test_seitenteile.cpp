@@ -2,6 +2,8 @@
 // window's labels and the page fit.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "aufzeichnung.h"
 #include "blatt_anpassen.h"
 #include "geometrie.h"
@@ -64,6 +66,9 @@ struct SkalaFall {
   double r;
   std::int32_t nulllinie;
 };
+
+// CTest lists each case with its parameter: its name, not the bytes of the struct.
+std::ostream& operator<<(std::ostream& o, const SkalaFall& f) { return o << f.name; }
 
 class Skalierung : public ::testing::TestWithParam<SkalaFall> {};
 
