@@ -148,8 +148,19 @@ void TFo_HistoGraf::QuerBeschriften() {
 
 void TFo_HistoGraf::SeiteZeichnen() {
   if (flaeche_->width() < 1 && bereich_->width() < 1) return;
-  grafik_.Ausgabe(*flaeche_, umfeld_, pegel::chart::Ziel::Bildschirm);
-  flaeche_->Zeigen();
+  // The page serves events once per chart; a paint or resize among them is drawn after
+  // the page in progress instead of inside it.
+  if (zeichnet_) {
+    nachholen_ = true;
+    return;
+  }
+  zeichnet_ = true;
+  do {
+    nachholen_ = false;
+    grafik_.Ausgabe(*flaeche_, umfeld_, pegel::chart::Ziel::Bildschirm);
+    flaeche_->Zeigen();
+  } while (nachholen_ && isVisible() && grafik_.BildschirmFrei());
+  zeichnet_ = false;
 }
 
 void TFo_HistoGraf::FormPaint() {

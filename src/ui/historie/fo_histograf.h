@@ -64,6 +64,8 @@ class TFo_HistoGraf : public QDialog {
   pegel::Dienste& d_;
   pegel::historie::HistGrafik& grafik_;
   QPrinter* drucker_;
+  bool zeichnet_ = false;   // a screen page is being drawn
+  bool nachholen_ = false;  // and another was asked for meanwhile
   pegel::chart::SeitenUmfeld umfeld_;
   QWidget* bereich_;
   pegel::ui::BildschirmFlaeche* flaeche_;
