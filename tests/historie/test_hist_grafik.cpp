@@ -73,6 +73,18 @@ class HistGrafikTest : public ::testing::Test {
     for (int k = 1; k <= m.seite.Anzahl; ++k) t.push_back(m.seite.Anzeige[k].Name);
     return t;
   }
+  // A hand-off of one chart of `typ` over these values, sampled every second.
+  static HistorienBereich Bereich(std::vector<double> werte, int typ = 1, int parameter = 1) {
+    HistorienBereich b;
+    b.Zeilen = static_cast<std::int32_t>(werte.size());
+    b.Messintervall = 1000;
+    HistorienKurve k;
+    k.Parameter = parameter;
+    k.Typ = typ;
+    k.Werte = std::move(werte);
+    b.Kurven = {k};
+    return b;
+  }
   void Gruppe(int g, std::vector<std::int32_t> mitglieder) {
     TGruppe& gr = u.s.Gruppen.GruppenTabelle[g];
     gr.Mitglieder.fill(0);
@@ -134,21 +146,6 @@ TEST_F(HistGrafikTest, TageDesMenuesAusDerUhr) {
   }
 }
 
-TEST_F(HistGrafikTest, TagOhneKopfOderMitZuWenigZeilen) {
-  EXPECT_EQ(m.TagWaehlen(TagWahl::Gestern), Ladeergebnis::KeinKopf);
-  EXPECT_TRUE(u.Geloggt(Ansi("PGH-Datei für gestrige Daten nicht gefunden oder ungültig !")));
-  EXPECT_EQ(m.TagLaden(Gestern, Tageslader::Hauptfenster), Ladeergebnis::KeinKopf);
-  EXPECT_TRUE(u.Geloggt("PGH-Datei " + PghDatei(u.verz.pfad(), Gestern).string() +
-                        Ansi(" nicht gefunden oder ungültig !")));
-  EXPECT_TRUE(u.meldungen.gezeigt.empty());
-
-  TagSchreiben(Gestern, {1}, 1, [](int, int) { return 1.0; });
-  EXPECT_EQ(m.TagWaehlen(TagWahl::Gestern), Ladeergebnis::Abgewiesen);
-  EXPECT_EQ(u.meldungen.gezeigt.back(),
-            Ansi("Weniger als zwei Messwerte. Grafische Anzeige nicht möglich !"));
-  EXPECT_EQ(m.seite.Anzahl, 0);
-}
-
 // The own loads take colours, warning limits and the user scale from the parameter records,
 // as the browser's hand-off does, not from the previous load.
 TEST_F(HistGrafikTest, EigeneLadungenNehmenFarbenUndGrenzenAusDenParametern) {
@@ -204,20 +201,11 @@ TEST_F(HistGrafikTest, GruppeUeberDenBereichDesBrowsers) {
   ASSERT_EQ(ReadDataF(u.s, u.log, DatDatei(u.verz.pfad(), Gestern), u.s.Tage.DatenGitter), 50);
   ReadHeaderF(u.s, PghDatei(u.verz.pfad(), Gestern));
   KopfUebernehmen(u.s.Tage.TagKopf, u.s.Tage.HistKopf);
-  HistorienBereich b;
+  HistorienBereich b = Bereich(std::vector<double>(10, 1.0));
   b.Itemcount = 3;
   b.SelStart = 11;
   b.SelEnd = 20;
-  b.Zeilen = 10;
   b.Zeitlabels = {"00:10:00", "00:15:00"};
-  b.PunkteProLabel = 5;
-  b.Tag = Gestern;
-  b.Messintervall = 60000;
-  HistorienKurve k;
-  k.Parameter = 1;
-  k.Name = "P1";
-  k.Werte.assign(10, 1.0);
-  b.Kurven = {k};
   ASSERT_TRUE(m.Laden(b));
 
   Gruppe(1, {3, 2});
@@ -246,30 +234,19 @@ TEST_F(HistGrafikTest, InitGrafUndInitFeldWeisenAb) {
 
 // A hand-off that cannot be charted in full leaves the charts as they were.
 TEST_F(HistGrafikTest, AbgewieseneUebergabeBehaeltDieGrafiken) {
-  HistorienBereich b;
-  b.Zeilen = 3;
-  b.Messintervall = 1000;
-  HistorienKurve k;
-  k.Parameter = 4;
-  k.Name = "Alt";
-  k.Werte = {1, 2, 3};
-  b.Kurven = {k};
-  ASSERT_TRUE(m.Laden(b));
-
-  HistorienBereich typ = b;
-  typ.Kurven[0].Name = "Neu";
-  typ.Kurven[0].Typ = 3;
-  HistorienBereich kurz = typ;
-  kurz.Kurven[0].Typ = 1;
-  kurz.Kurven[0].Werte = {1, 2};
-  HistorienBereich zehn = kurz;
-  zehn.Kurven.assign(10, b.Kurven[0]);
-  for (const HistorienBereich* f : {&typ, &kurz, &zehn}) EXPECT_FALSE(m.Laden(*f));
-  EXPECT_EQ(Titel(), std::vector<std::string>{"Alt"});
-  EXPECT_EQ(m.seite.Grafikspeicher[1].size(), 3u);
-  const auto log = u.Log();
-  EXPECT_EQ(log.at(0), "HistoryGrafik : Parameter 4 hat den Grafiktyp 3, Grafik nicht geladen.");
-  EXPECT_EQ(log.at(1), "HistoryGrafik : Parameter 4 hat 2 von 3 Werten, Grafik nicht geladen.");
+  ASSERT_TRUE(m.Laden(Bereich({1, 2, 3}, 1, 4)));
+  HistorienBereich kurz = Bereich({1, 2, 3});
+  kurz.Kurven[0].Werte.pop_back();
+  HistorienBereich zehn = Bereich({1, 2, 3});
+  zehn.Kurven.assign(10, zehn.Kurven[0]);
+  for (const HistorienBereich& f : {Bereich({1, 2, 3}, 3, 4), kurz, zehn}) {
+    EXPECT_FALSE(m.Laden(f));
+  }
+  EXPECT_EQ(m.seite.Anzahl, 1);
+  EXPECT_EQ(m.seite.Grafikspeicher[1], (std::vector<double>{1, 2, 3}));
+  EXPECT_EQ(u.Log().at(0),
+            "HistoryGrafik : Parameter 4 hat den Grafiktyp 3, Grafik nicht geladen.");
+  EXPECT_EQ(u.Log().at(1), "HistoryGrafik : Parameter 1 hat 2 von 3 Werten, Grafik nicht geladen.");
 }
 
 // Digital charts count operating time with the loaded day's interval, which the polling's
@@ -281,13 +258,10 @@ TEST_F(HistGrafikTest, BetriebszeitMitDemIntervallDesGeladenenTages) {
   Zeichnen();
   EXPECT_EQ(c.TextMit("Betriebszeit=").text, "Betriebszeit=1,50 Std.");
 
-  HistorienBereich b;
-  b.Zeilen = 100;
-  HistorienKurve k;
-  k.Typ = 2;
-  k.Werte.assign(100, 0.0);
-  std::fill_n(k.Werte.begin(), 45, 1.0);
-  b.Kurven = {k};
+  std::vector<double> werte(100, 0.0);
+  std::fill_n(werte.begin(), 45, 1.0);
+  HistorienBereich b = Bereich(werte, 2);
+  b.Messintervall = 0;
   u.s.Tage.HistKopf.IntervallZahl = 10;
   u.s.Tage.HistKopf.IntervallEinheit = " Sekunde(n)";
   ASSERT_TRUE(m.Laden(b));
@@ -297,13 +271,7 @@ TEST_F(HistGrafikTest, BetriebszeitMitDemIntervallDesGeladenenTages) {
 }
 
 TEST_F(HistGrafikTest, ErsterWertWirdMinimumUndMaximum) {
-  HistorienBereich b;
-  b.Zeilen = 3;
-  b.Messintervall = 1000;
-  HistorienKurve k;
-  k.Werte = {45000, 45500, 46000};
-  b.Kurven = {k};
-  ASSERT_TRUE(m.Laden(b));
+  ASSERT_TRUE(m.Laden(Bereich({45000, 45500, 46000})));
   Zeichnen();
   EXPECT_EQ(c.TextMit("Min.=").text, "Min.=45000,00");
   EXPECT_EQ(c.TextMit("Max.=").text, "Max.=46000,00");
@@ -313,13 +281,10 @@ TEST_F(HistGrafikTest, ErsterWertWirdMinimumUndMaximum) {
 // draws no grid (and the page ends), an answer that is no number changes nothing, and
 // "Standard wiederherstellen" brings back each chart's own scaling.
 TEST_F(HistGrafikTest, SkalaAendernUndStandardWiederherstellen) {
-  HistorienBereich b;
-  b.Zeilen = 101;
-  b.Messintervall = 1000;
-  HistorienKurve k;
-  for (int j = 0; j <= 100; ++j) k.Werte.push_back(j);
-  k.Kurvenfarbe = chart::Rgb(0, 0, 128);
-  b.Kurven = {k};
+  std::vector<double> werte;
+  for (int j = 0; j <= 100; ++j) werte.push_back(j);
+  HistorienBereich b = Bereich(werte);
+  b.Kurven[0].Kurvenfarbe = chart::Rgb(0, 0, 128);
   ASSERT_TRUE(m.Laden(b));
   ASSERT_TRUE(Zeichnen());
   EXPECT_TRUE(m.Standardskala);

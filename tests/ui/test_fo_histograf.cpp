@@ -109,42 +109,36 @@ int Farbpunkte(const QImage& bild) {
 class TestFoHistoGraf : public QObject {
   Q_OBJECT
  private slots:
-  void zeigenMitBereichUndZurueck() {
+  // Shown with a hand-off; the scale boxes redraw the page, "Standard wiederherstellen"
+  // brings the first page back; "Zurück" closes and releases the charts.
+  void zeigenSkalaUndZurueck() {
     Aufbau a;
-    bool gezeigt = false, zurueck = false;
+    bool gezeigt = false, geaendert = false, standard = false, zurueck = false;
     a.ImFenster([&] {
       QCOMPARE(a.fenster.windowTitle(), QString("Gespeicherte Daten"));
-      const struct {
-        const char* name;
-        const char* text;
-      } eintraege[] = {{"Drucken1", "   Drucken   "},
-                       {"Heute1", "Heute"},
-                       {"Gestern1", "Gestern"},
-                       {"Vorgestern1", "Vorgestern"},
-                       {"UntereGrenze1", "Untere Grenze"},
-                       {"Schrittweite1", "Schrittweite"},
-                       {"Standardwiederherstellen1", "Standard wiederherstellen"},
-                       {"Zurueck1", "   Zurück   "}};
-      for (const auto& e : eintraege) QCOMPARE(a.Aktion(e.name)->text(), QString::fromUtf8(e.text));
-      QCOMPARE(a.fenster.findChild<QMenu*>("Tagwhlen1")->title(),
-               QString::fromUtf8("  Tag wählen  "));
-      QCOMPARE(a.fenster.findChild<QMenu*>("Skalierung1")->title(),
-               QString::fromUtf8("Skala ändern"));
       QCOMPARE(a.Aktion("Quer1")->text(), QString("B x H  =  284 x 199"));
-      QVERIFY(a.Aktion("Quer1")->isChecked());
       QTRY_VERIFY(Farbpunkte(a.fenster.Flaeche().Bild()) > 1000);
       gezeigt = a.grafik.seite.Anzahl == 1;
+      const QImage vorher = a.fenster.Flaeche().Bild().copy();
+      a.u.meldungen.eingaben = {"4", "0,5"};
+      a.Aktion("UntereGrenze1")->trigger();
+      geaendert = !a.grafik.Standardskala && a.grafik.UntereGrenze == 4.0 &&
+                  a.grafik.Skalenteilung == 0.5 && a.fenster.Flaeche().Bild() != vorher;
+      a.Aktion("Standardwiederherstellen1")->trigger();
+      standard = a.grafik.Standardskala && a.fenster.Flaeche().Bild() == vorher;
       a.Aktion("Zurueck1")->trigger();
       zurueck = !a.fenster.isVisible();
     });
     QVERIFY(a.fenster.Zeigen(Aufbau::Bereich()));
-    QVERIFY(gezeigt && zurueck);
+    QVERIFY(gezeigt && geaendert && standard && zurueck);
+    QCOMPARE(a.u.meldungen.gezeigt,
+             (std::vector<std::string>{"Grafik-Skalierung|Untere Grenze ?",
+                                       "Grafik-Skalierung|Skalenteilung ?"}));
     QCOMPARE(a.grafik.seite.Anzahl, 0);
 
     // A hand-off that cannot be charted is refused without showing the window.
     QVERIFY(!a.fenster.Zeigen(Aufbau::Bereich(3)));
     QVERIFY(!a.fenster.isVisible());
-    QVERIFY(a.u.Geloggt("HistoryGrafik : Parameter 1 hat den Grafiktyp 3, Grafik nicht geladen."));
   }
 
   void gruppenMenueUndTagMenue() {
@@ -175,28 +169,6 @@ class TestFoHistoGraf : public QObject {
     QVERIFY(tag);
     QVERIFY(gruppe);
     QVERIFY(a.u.meldungen.gezeigt.empty());
-  }
-
-  void skalaAendern() {
-    Aufbau a;
-    bool geaendert = false, standard = false;
-    a.ImFenster([&] {
-      QTRY_VERIFY(Farbpunkte(a.fenster.Flaeche().Bild()) > 1000);
-      const QImage vorher = a.fenster.Flaeche().Bild().copy();
-      a.u.meldungen.eingaben = {"4", "0,5"};
-      a.Aktion("UntereGrenze1")->trigger();
-      geaendert = !a.grafik.Standardskala && a.grafik.UntereGrenze == 4.0 &&
-                  a.grafik.Skalenteilung == 0.5 && a.fenster.Flaeche().Bild() != vorher;
-      a.Aktion("Standardwiederherstellen1")->trigger();
-      standard = a.grafik.Standardskala && a.fenster.Flaeche().Bild() == vorher;
-    });
-    QVERIFY(a.fenster.Zeigen(Aufbau::Bereich()));
-    QVERIFY(geaendert);
-    QVERIFY(standard);
-    QCOMPARE(a.u.meldungen.gezeigt, (std::vector<std::string>{
-                                        "Grafik-Skalierung|Untere Grenze ?",
-                                        "Grafik-Skalierung|Skalenteilung ?",
-                                    }));
   }
 
   // Each job is ended: the PDF is complete after the first print and a second one follows.
