@@ -270,11 +270,15 @@ TEST_F(HistGrafikTest, BetriebszeitMitDemIntervallDesGeladenenTages) {
   EXPECT_EQ(c.TextMit(Ansi("Meßintervall")).text, Ansi("Meßintervall : 10 Sekunde(n)"));
 }
 
-TEST_F(HistGrafikTest, ErsterWertWirdMinimumUndMaximum) {
+TEST_F(HistGrafikTest, ErsterWertWirdMinimumUndMaximumAuchBeiEinerZeile) {
   ASSERT_TRUE(m.Laden(Bereich({45000, 45500, 46000})));
   Zeichnen();
   EXPECT_EQ(c.TextMit("Min.=").text, "Min.=45000,00");
   EXPECT_EQ(c.TextMit("Max.=").text, "Max.=46000,00");
+  // A single row has no slot distance: it is drawn at the left end.
+  ASSERT_TRUE(m.Laden(Bereich({7})));
+  EXPECT_TRUE(Zeichnen());
+  EXPECT_EQ(c.TextMit("Anzahl=").text, "Anzahl=1");
 }
 
 // The two input boxes: a lower limit cuts the trace, a grid distance that is not positive
