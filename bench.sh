@@ -64,3 +64,8 @@ echo "== Wertetabelle: Statistik ganzer Tag (Ziel < 150 ms), .xls 12 h (Ziel < 1
 echo "Last (1, 5, 15 min): $(cut -d' ' -f1-3 /proc/loadavg) auf $(nproc) Kernen"
 PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_wertliste" --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"
+echo "== Verlaufsgrafik: Tag laden (Tagmenue) gegen ReadDataF, Seite mit neun Streifen ganzer Tag"
+echo "   auf dem Bildschirm 1920x1080 (Ziel < 40 ms) und als PDF (Ziel < 500 ms, < 2 MB)"
+cmake --build "$BUILD" -j2 --target bench_hist_grafik
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_hist_grafik" --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"
