@@ -22,6 +22,16 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
     }
     echtdatenFenster_->exec();
   });
+
+  drucker1_ = std::make_unique<TFo_Drucker>(s_, d_);
+  gruppen_ = std::make_unique<TFo_Gruppen>(s_, d_, *drucker1_);
+  grafEinstell_ = std::make_unique<TFo_GrafEinstell>(s_, d_);
+  grafEinstell_->LiveGrafikSchliessenSetzen([this] {
+    if (tagesgrafik_->isVisible()) tagesgrafik_->close();
+  });
+  form1_->AktionSetzen("Datenerfassung1", [this] { grafEinstell_->Oeffnen(); });
+  form1_->AktionSetzen("Gruppierung1", [this] { gruppen_->Oeffnen(); });
+  form1_->AktionSetzen("Drucker1", [this] { drucker1_->Oeffnen(); });
 }
 
 QString InstanzName(const QString& programmDatei) {

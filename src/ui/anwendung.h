@@ -7,6 +7,9 @@
 
 #include "dienste.h"
 #include "echtdaten.h"
+#include "fo_drucker.h"
+#include "fo_grafeinstell.h"
+#include "fo_gruppen.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
 #include "live_grafik.h"
@@ -43,6 +46,10 @@ class Anwendung {
   std::unique_ptr<TFo_Einstell1> einstell1_;
   std::unique_ptr<TFo_Tagesgrafik> tagesgrafik_;
   std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
+  // The settings dialogs of printer, groups and parameter display.
+  std::unique_ptr<TFo_Drucker> drucker1_;
+  std::unique_ptr<TFo_Gruppen> gruppen_;
+  std::unique_ptr<TFo_GrafEinstell> grafEinstell_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.
