@@ -42,6 +42,9 @@ QIcon Muster(std::int32_t farbe) {
 
 FarbListe::FarbListe(QWidget* parent) : QComboBox(parent) {
   for (const NamedFarbe& f : Farben) addItem(Muster(f.farbe), T(f.name), f.farbe);
+  // Wide enough for a custom entry, so that its name is not cut.
+  setMinimumContentsLength(26);
+  setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 }
 
 int FarbListe::NamenAnzahl() { return static_cast<int>(std::size(Farben)); }
