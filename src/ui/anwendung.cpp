@@ -23,9 +23,10 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
     echtdatenFenster_->exec();
   });
 
+  // The printer dialog exists before the group dialog, whose "Drucker einstellen" opens it.
+  grafEinstell_ = std::make_unique<TFo_GrafEinstell>(s_, d_);
   drucker1_ = std::make_unique<TFo_Drucker>(s_, d_);
   gruppen_ = std::make_unique<TFo_Gruppen>(s_, d_, *drucker1_);
-  grafEinstell_ = std::make_unique<TFo_GrafEinstell>(s_, d_);
   grafEinstell_->LiveGrafikSchliessenSetzen([this] {
     if (tagesgrafik_->isVisible()) tagesgrafik_->close();
   });

@@ -47,9 +47,9 @@ class Anwendung {
   std::unique_ptr<TFo_Tagesgrafik> tagesgrafik_;
   std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
   // The settings dialogs of printer, groups and parameter display.
+  std::unique_ptr<TFo_GrafEinstell> grafEinstell_;
   std::unique_ptr<TFo_Drucker> drucker1_;
   std::unique_ptr<TFo_Gruppen> gruppen_;
-  std::unique_ptr<TFo_GrafEinstell> grafEinstell_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.

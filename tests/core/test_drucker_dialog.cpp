@@ -25,27 +25,6 @@ class DruckerDialogTest : public ::testing::Test {
   }
 };
 
-// "Fax" and "FAX" anywhere in the name, and only these two forms.
-TEST_F(DruckerDialogTest, FaxNamesAreRefusedAndNeverMadeCurrent) {
-  const std::pair<const char*, bool> faelle[] = {
-      {"Buero-FAX", true}, {"Fax Halle 2", true}, {"HPFaxDrucker", true},
-      {"telefax", false},  {"FaX", false},        {"PDF", false},
-  };
-  for (const auto& [name, fax] : faelle) {
-    u.drucker.liste = {name};
-    u.drucker.gesetzt.clear();
-    u.meldungen.gezeigt.clear();
-    Oeffnen();
-    dlg.ZeileWaehlen(0, u.d);
-    EXPECT_EQ(dlg.DruckerNr, fax ? -2 : 0) << name;
-    EXPECT_EQ(u.drucker.gesetzt, fax ? std::vector<int>{} : std::vector<int>{0}) << name;
-    EXPECT_EQ(u.meldungen.gezeigt,
-              fax ? std::vector<std::string>{"Das Fax ist als Drucker nicht zugelassen !"}
-                  : std::vector<std::string>{})
-        << name;
-  }
-}
-
 // Saving a fax stores -2 and the fax's name, so it never prints; the keys go where they belong
 // and the collector's lines stay as they were.
 TEST_F(DruckerDialogTest, SavingStoresTheFiveKeysAndAFaxAsMinusTwo) {
@@ -65,7 +44,10 @@ TEST_F(DruckerDialogTest, SavingStoresTheFiveKeysAndAFaxAsMinusTwo) {
   EXPECT_EQ(u.s.Druck.Druckbreite, 210);
   EXPECT_FALSE(u.s.Druck.Querformat);
 
+  u.drucker.gesetzt.clear();
   dlg.ZeileWaehlen(0, u.d);
+  EXPECT_EQ(dlg.DruckerNr, -2);
+  EXPECT_EQ(u.drucker.gesetzt, std::vector<int>{}) << "a fax is never made current";
   u.meldungen.gezeigt.clear();
   ASSERT_TRUE(dlg.Sichern(u.s, u.d));
   EXPECT_EQ(u.meldungen.gezeigt,
@@ -151,7 +133,7 @@ TEST_F(DruckerDialogTest, ShowingFindsTheStoredPrinterByNameOrSaysThereIsNone) {
   EXPECT_EQ(u.meldungen.gezeigt, std::vector<std::string>{"Es ist kein Drucker vorhanden !"});
 }
 
-// Before each print the stored name decides; -2, a fax or a vanished printer print nothing.
+// Before each print the stored name decides (the rules themselves: test_drucker_wahl).
 TEST_F(DruckerDialogTest, BeforeAPrintThePrinterIsLookedUpByName) {
   u.drucker.liste = {"Archiv", "Buero-FAX", "PDF"};
   struct Fall {
@@ -163,9 +145,6 @@ TEST_F(DruckerDialogTest, BeforeAPrintThePrinterIsLookedUpByName) {
   };
   const Fall faelle[] = {
       {1, "PDF", true, {2}, {"Drucker PDF hat jetzt die Nummer 2 (gespeichert war 1)"}},
-      {2, "PDF", true, {2}, {}},
-      {-1, "", true, {-1}, {}},
-      {-2, "PDF", false, {}, {}},
       {1, "Buero-FAX", false, {}, {"Drucker Buero-FAX ist ein Fax und wird nicht benutzt"}},
       {0, "Laser", false, {}, {"Drucker Laser nicht mehr vorhanden"}},
   };

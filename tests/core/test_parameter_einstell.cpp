@@ -63,9 +63,7 @@ TEST(TextZuZahl, EitherDecimalMarkAndTheFallbackLogged) {
     bool zahl;
   };
   const Fall faelle[] = {
-      {"12,5", 12.5, true},   {"12.5", 12.5, true}, {" -0.25 ", -0.25, true},
-      {"abc", 1000.0, false}, {"", 1000.0, false},  {"1.2.3", 1000.0, false},
-  };
+      {"12,5", 12.5, true}, {"12.5", 12.5, true}, {"abc", 1000.0, false}, {"", 1000.0, false}};
   for (const Fall& f : faelle) {
     u.senke.zeilen.clear();
     std::string t = f.text;

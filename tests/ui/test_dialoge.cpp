@@ -190,15 +190,6 @@ class TestDialoge : public QObject {
     dlg.close();
     QCOMPARE(a.Ini(), a.basis);
   }
-
-  void parameterDialogWithoutParametersDoesNothing() {
-    Anlage a("[DDE]\r\nItemcount=0\r\n[Grafik]\r\nAutoStart=0\r\n");
-    TFo_GrafEinstell dlg(a.u.s, a.u.d);
-    dlg.show();
-    QCOMPARE(Teil<QListWidget>(dlg, "lbDDE")->count(), 0);
-    dlg.close();
-    QCOMPARE(a.Ini(), a.basis);
-  }
 };
 
 QTEST_MAIN(TestDialoge)
