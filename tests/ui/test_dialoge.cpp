@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 #include "anlage_dateien.h"
@@ -114,6 +115,26 @@ class TestDialoge : public QObject {
     QTest::mouseClick(Teil<QPushButton>(dlg, "btLoesch"), Qt::LeftButton);
     QTest::mouseClick(Teil<QPushButton>(dlg, "btSpeichern"), Qt::LeftButton);
     QCOMPARE(test::DateiLesen(a.u.s.Pfade.GruppenDatei), g2);
+  }
+
+  // "Drucker einstellen" with a fax chosen: no printer may be used, so the selected group loses
+  // its print mark, and the saved file says so.
+  void groupsAFaxChosenInThePrinterDialogClearsThePrintMark() {
+    Anlage a(Sammler, test::GruppenSatz(756, {1, 2}, "Eins", true));
+    a.u.drucker.liste = {"Buero-FAX", "PDF"};
+    TFo_Drucker drucker(a.u.s, a.u.d);
+    TFo_Gruppen dlg(a.u.s, a.u.d, drucker);
+    dlg.show();
+    QTimer::singleShot(0, &drucker, [&drucker] {
+      ZeileKlicken(Teil<QListWidget>(drucker, "ListBox1"), 0);
+      QTest::mouseClick(Teil<QPushButton>(drucker, "btSichern"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Teil<QPushButton>(dlg, "BitBtn1"), Qt::LeftButton);
+    QCOMPARE(drucker.DruckerNr(), -2);
+    QCOMPARE(Teil<QLabel>(dlg, "Label3")->text(), QString::fromUtf8("Kein Drucker ausgewählt"));
+    QTest::mouseClick(Teil<QPushButton>(dlg, "btSpeichern"), Qt::LeftButton);
+    QCOMPARE(test::DateiLesen(a.u.s.Pfade.GruppenDatei),
+             test::GruppenSatz(756, {1, 2}, "Eins", false));
   }
 
   // Choosing a printer and "Hoch" refreshes the sizes for the new orientation; what the
