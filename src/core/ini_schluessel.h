@@ -127,8 +127,9 @@ struct Schluessel {
   static constexpr G PegelWart_Textrand{"PegelWart", "Textrand", 0};
   static constexpr B PegelWart_Querformat{"PegelWart", "Querformat", true};
   // Printed page size in mm; the printer dialog writes the text as typed.
-  static constexpr G PegelWart_Druckbreite{"PegelWart", "Druckbreite", 284};
-  static constexpr G PegelWart_Druckhoehe{"PegelWart", "Druckhoehe", 199};
+  // Outside 50..2000 mm a page cannot be fitted (0 would divide by zero): the default then.
+  static constexpr G PegelWart_Druckbreite{"PegelWart", "Druckbreite", 284, 50, 2000, V};
+  static constexpr G PegelWart_Druckhoehe{"PegelWart", "Druckhoehe", 199, 50, 2000, V};
   // Every daily group print is also archived as PDF.
   static constexpr B PegelWart_Druckarchiv{"PegelWart", "Druckarchiv", true};
 

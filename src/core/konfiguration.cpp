@@ -125,13 +125,44 @@ void OhneItems(PegelStatus& s, Dienste& d) {
   }
 }
 
-// The printer of step 3: [DDE] Drucker and, for a list position, its name.
+// Messages that go to the log instead of a box: a plant PC that starts by itself must not
+// wait for a click.
+class NurLog : public Messages {
+ public:
+  NurLog(Messages& m, Logbuch& log) : m_(m), log_(log) {}
+  void Info(const std::string& t) override { log_.LogAll(t); }
+  void Fehler(const std::string& t) override { log_.LogAll(t); }
+  void Warnung(const std::string& t) override { log_.LogAll(t); }
+  bool Frage(const std::string& t) override { return m_.Frage(t); }
+  std::optional<std::string> TextEingabe(const std::string& titel, const std::string& prompt,
+                                         const std::string& vorgabe) override {
+    return m_.TextEingabe(titel, prompt, vorgabe);
+  }
+  std::optional<std::filesystem::path> DateiOeffnen(const std::filesystem::path& verz,
+                                                    const std::string& filter) override {
+    return m_.DateiOeffnen(verz, filter);
+  }
+
+ private:
+  Messages& m_;
+  Logbuch& log_;
+};
+
+// The printer of step 3: [DDE] Drucker and, for a list position, its name. The printer is
+// found by its name; where it moved, its new position is used. With AutoStart a printer that
+// cannot be set is only logged.
 void DruckerLesen(PegelStatus& s, Dienste& d, const IniEinstellungen& ini) {
   s.Druck.DruckerNr = ini.Lesen(S::DDE_Drucker);
   s.Druck.DruckerName = std::string(S::DDE_Druckername.vorgabe);
   if (s.Druck.DruckerNr >= 0) {
     s.Druck.DruckerName = ini.Lesen(S::DDE_Druckername);
-    DruckerSetzen(d, s.Druck.DruckerNr);
+    NurLog nurLog(d.meldungen, d.log);
+    Dienste still{d.uhr, nurLog, d.ereignisse, d.log, d.drucker};
+    const bool autoStart = ini.Lesen(S::Grafik_AutoStart);
+    const DruckerWahl w =
+        DruckerSetzen(autoStart ? still : d, s.Druck.DruckerNr, s.Druck.DruckerName);
+    if (!w.meldung.empty()) d.log.LogAll(w.meldung);
+    if (w.grund == DruckerGrund::Verschoben) s.Druck.DruckerNr = w.position;
   }
   d.log.LogAll(text::Drucker(s.Druck.DruckerName, s.Druck.DruckerNr));
 }

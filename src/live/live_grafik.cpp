@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "geometrie.h"
+#include "gruppen_bearbeiten.h"
 #include "gruppen_datei.h"
 #include "live_texte.h"
 #include "spannen.h"
@@ -281,10 +282,9 @@ bool LiveGrafik::Grafik_Laden(int g, const std::function<void()>& zeichnen) {
   }
   const TGruppe& gruppe = s_.Gruppen.GruppenTabelle.at(static_cast<std::size_t>(g));
   s_.Auswahl.Grafikanzeige.fill(false);
-  for (std::int32_t p : GruppenMitglieder(gruppe)) {
-    // A member number beyond the table names no parameter.
-    if (p <= MaxItems) s_.Auswahl.Grafikanzeige.at(static_cast<std::size_t>(p)) = true;
-  }
+  // A member above Itemcount names no parameter (the group is older than the configuration).
+  const auto mitglieder = GruppenMitgliederLaden(gruppe, s_.Par().Itemcount(), d_.log);
+  for (std::int32_t p : mitglieder) s_.Auswahl.Grafikanzeige.at(static_cast<std::size_t>(p)) = true;
   ReleaseGraf();
   if (InitGraf(gruppe.Mitgliederzahl, 0) < 0) {
     d_.meldungen.Info(text::GrafikInitFehler);

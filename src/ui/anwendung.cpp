@@ -26,6 +26,17 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
   histoGraf_ = std::make_unique<TFo_HistoGraf>(s_, d_, *histGrafik_, &drucker_.Drucker());
   form1_->AktionSetzen("Anzeige1", [this] { histoGraf_->AlteDatenZeigen(); });
   tagesgrafik_->GesternSetzen([this] { histoGraf_->AlteDatenZeigen(); });
+
+  // The printer dialog exists before the group dialog, whose "Drucker einstellen" opens it.
+  grafEinstell_ = std::make_unique<TFo_GrafEinstell>(s_, d_);
+  drucker1_ = std::make_unique<TFo_Drucker>(s_, d_);
+  gruppen_ = std::make_unique<TFo_Gruppen>(s_, d_, *drucker1_);
+  grafEinstell_->LiveGrafikSchliessenSetzen([this] {
+    if (tagesgrafik_->isVisible()) tagesgrafik_->close();
+  });
+  form1_->AktionSetzen("Datenerfassung1", [this] { grafEinstell_->Oeffnen(); });
+  form1_->AktionSetzen("Gruppierung1", [this] { gruppen_->Oeffnen(); });
+  form1_->AktionSetzen("Drucker1", [this] { drucker1_->Oeffnen(); });
 }
 
 QString InstanzName(const QString& programmDatei) {

@@ -9,6 +9,9 @@
 #include "echtdaten.h"
 #include "hist_grafik.h"
 #include "historie/fo_histograf.h"
+#include "fo_drucker.h"
+#include "fo_grafeinstell.h"
+#include "fo_gruppen.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
 #include "live_grafik.h"
@@ -47,6 +50,10 @@ class Anwendung {
   std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
   std::unique_ptr<pegel::historie::HistGrafik> histGrafik_;
   std::unique_ptr<TFo_HistoGraf> histoGraf_;
+  // The settings dialogs of printer, groups and parameter display.
+  std::unique_ptr<TFo_GrafEinstell> grafEinstell_;
+  std::unique_ptr<TFo_Drucker> drucker1_;
+  std::unique_ptr<TFo_Gruppen> gruppen_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.

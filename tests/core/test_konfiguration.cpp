@@ -214,14 +214,14 @@ TEST_F(KonfigTest, TheLoadLogsInOrderAndWritesBackOnlyItsOwnKeys) {
   EXPECT_EQ(u.Log(), (std::vector<std::string>{
                          "Automatischer Ausdruck folgender Gruppen:",
                          "Keine Gruppen definiert !",
-                         "Drucker: PDF Nummer = 3",
+                         "Drucker PDF hat jetzt die Nummer 0 (gespeichert war 3)",
+                         "Drucker: PDF Nummer = 0",
                          "*** Item_1 / Zulauf : Min/MaxForUser nicht gefunden.",
                          "Item_1 / Zulauf : Min/Max-Skalierung = -1000.0/1000.0",
                      }));
-  // The stored printer is made current; the fake printer has no position 3.
-  EXPECT_EQ(u.drucker.gesetzt, std::vector<int>{3});
-  EXPECT_EQ(Meldungen(), std::vector<std::string>{
-                             "Fehler beim Einstellen des Druckers (Men\xFC Gruppierung) !"});
+  // The stored printer is found by its name where it is now.
+  EXPECT_EQ(u.drucker.gesetzt, std::vector<int>{0});
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{});
   EXPECT_EQ(IniText(), sammler +
                            "\r\n[PegelWart]\r\nTextrand=0\r\n"
                            "\r\n[Grafik]\r\nAlteDaten=1\r\n"

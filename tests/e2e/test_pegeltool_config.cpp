@@ -41,7 +41,7 @@ Ergebnis Pegeltool(const std::vector<std::string>& args, const TempVerz& ablage)
 }
 
 // A plant as the collector leaves it: two parameters without a stored user scale (the
-// loader would write one), a printer that cannot be set, and an old-format group file
+// loader would write one), a printer that is not installed, and an old-format group file
 // (the loader would convert it).
 const std::string kAnlageIni =
     "[DDE]\r\nItemcount=2\r\nIntervall=10\r\nDrucker=0\r\nDruckername=B\xFCro\r\n"
@@ -82,12 +82,13 @@ TEST(PegeltoolConfig, ReportsAPlantAndChangesNoFile) {
   EXPECT_EQ(j["gruppen"][0]["Name"], "Becken Nord");
   EXPECT_EQ(j["gruppen"][0]["Mitglieder"], json::array({1, 2}));
 
-  EXPECT_EQ(j["meldungen"],
-            json::array({"Fehler beim Einstellen des Druckers (Men\u00fc Gruppierung) !"}));
+  // The stored printer is looked up by name: gone, it is logged and nothing is set.
+  EXPECT_EQ(j["meldungen"], json::array());
   const auto log = j["log"].get<std::vector<std::string>>();
   EXPECT_EQ(log.at(1), "Gruppendatei wird konvertiert....");
   EXPECT_EQ(std::count(log.begin(), log.end(), "ok."), 0) << "nothing was converted on disk";
-  EXPECT_EQ(log.at(2), "Drucker: B\u00fcro Nummer = 0");
+  EXPECT_EQ(log.at(2), "Drucker B\u00fcro nicht mehr vorhanden");
+  EXPECT_EQ(log.at(3), "Drucker: B\u00fcro Nummer = 0");
   EXPECT_EQ(log.back(), "Item_2 / Zulauf : Min/Max-Skalierung = -1000.0/1000.0");
 
   EXPECT_EQ(Aufnehmen(anlage.pfad()), vorher) << "no file written, converted or added";

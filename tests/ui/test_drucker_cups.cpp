@@ -6,7 +6,9 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "drucker_dialog.h"
 #include "drucker_wahl.h"
+#include "konfiguration.h"
 #include "privater_cups.h"
 #include "qt_drucker.h"
 #include "test_dienste.h"
@@ -115,6 +117,45 @@ class TestDruckerCups : public QObject {
     QVERIFY(drucker.Setzen(2));  // PDF, still portrait
     QCOMPARE(drucker.SeitengroesseMm(), (Groesse{{210, 297}}));
     QVERIFY(!drucker.Setzen(3));
+  }
+
+  // The program's start, the printer dialog and the check before a print all go by the stored
+  // name once a queue added before it has moved "PDF" from position 1 to 2.
+  void theStartTheDialogAndThePrintFindThePrinterByNameAfterAQueueWasAdded() {
+    Aufbau a;
+    test::DateiSchreiben(a.s.Pfade.IniDatei,
+                         "[DDE]\r\nItemcount=0\r\nDrucker=1\r\nDruckername=PDF\r\n");
+    const Queue archiv(cups_, "Archiv");
+    QVERIFY2(archiv.fehler.empty(), archiv.fehler.c_str());
+
+    Initialisierung(a.s, a.d);
+    const auto log = a.senke.Meldungen();
+    QVERIFY(std::find(log.begin(), log.end(),
+                      "Drucker PDF hat jetzt die Nummer 2 (gespeichert war 1)") != log.end());
+    QCOMPARE(a.s.Druck.DruckerNr, 2);
+    QCOMPARE(a.drucker.Drucker().printerName(), QStringLiteral("PDF"));
+
+    DruckerDialog dlg;
+    dlg.Zeigen(a.s, a.d);
+    dlg.Aktivieren(a.s);
+    QCOMPARE(dlg.Liste, (Liste{"Archiv", "Buero-FAX", "PDF"}));
+    QCOMPARE(dlg.Zeile, 2);
+    QCOMPARE(QString::fromStdString(dlg.Standard),
+             QStringLiteral("PDF,Generic CUPS-PDF Printer (w/ options),cups-pdf:/"));
+    dlg.ZeileWaehlen(1, a.d);  // the fax: refused, not made current
+    QCOMPARE(dlg.DruckerNr, -2);
+    QCOMPARE(a.drucker.Drucker().printerName(), QStringLiteral("PDF"));
+    dlg.ZeileWaehlen(0, a.d);
+    QCOMPARE(a.drucker.Drucker().printerName(), QStringLiteral("Archiv"));
+    QVERIFY(dlg.Sichern(a.s, a.d));
+    QCOMPARE(a.s.Druck.DruckerName, std::string("Archiv"));
+
+    // The stored queue is removed: its old position now holds the fax, and nothing prints.
+    QVERIFY(cups_.QueueWeg("Archiv").empty());
+    a.senke.zeilen.clear();
+    QVERIFY(!DruckerVorDemDruck(a.s, a.d));
+    QCOMPARE(a.senke.Meldungen(), Liste{"Drucker Archiv nicht mehr vorhanden"});
+    QVERIFY(cups_.QueueNeu("Archiv").empty());  // for the Queue's own removal
   }
 
   void aJobPrintedOnTheFoundQueueArrives() {

@@ -38,6 +38,8 @@ Kommando KommandoConfig();
 Kommando KommandoDay();
 // poll DIR [...]: a headless viewer run under the plant directory's guard.
 Kommando KommandoPoll();
+// printers [DIR] [--json]: the platform's printers and the stored one found by name, read-only.
+Kommando KommandoPrinters();
 
 // Every subcommand, in the order of the help.
 std::vector<Kommando> AlleKommandos();

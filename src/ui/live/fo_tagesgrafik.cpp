@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "drucker_dialog.h"
 #include "gruppen_datei.h"
 #include "qt_canvas.h"
 #include "qt_text.h"
@@ -135,6 +136,8 @@ void TFo_Tagesgrafik::resizeEvent(QResizeEvent* e) {
 
 void TFo_Tagesgrafik::Drucken1Click() {
   if (grafik_.DruckAktiv || drucker_ == nullptr) return;
+  // The stored printer by its name: a fax or a printer that is gone gets nothing.
+  if (!pegel::DruckerVorDemDruck(s_, d_)) return;
   grafik_.DruckAktiv = true;
   {
     QPainter p;
