@@ -86,7 +86,9 @@ struct Browser {
     return w;
   }
   void TagWaehlen(int jahr, int monat, int tag) {
-    K<QCalendarWidget>("Kal1")->setSelectedDate(QDate(jahr, monat, tag));
+    auto* kal = K<QCalendarWidget>("Kal1");
+    const QSignalBlocker stumm(kal);
+    kal->setSelectedDate(QDate(jahr, monat, tag));
     fenster.Kal1Click();
   }
   QString Text(const char* label) { return K<QLabel>(label)->text(); }
@@ -129,6 +131,13 @@ void TestFoHistory::WalkFromCalendarToChartAndBack() {
   // March 2027 holds no day here and there is no backup directory: nothing loaded.
   QCOMPARE(b.fenster.Zeilenzahl(), 0);
   QVERIFY(!b.K<SpurRegler>("tb1")->isEnabled());
+
+  // Paging the calendar back lists the month it shows.
+  test::DateiSchreiben(b.u.verz / "20270215.DAT", Tagesdaten());
+  test::DateiSchreiben(b.u.verz / "20270215.PGH", DreiParameter());
+  b.K<QCalendarWidget>("Kal1")->showPreviousMonth();
+  QCOMPARE(b.K<QCalendarWidget>("Kal1")->selectedDate(), QDate(2027, 2, 1));
+  QCOMPARE(b.Eintraege("lstDAT"), QStringList{"20270215.DAT"});
 
   b.TagWaehlen(2026, 12, 17);  // the month, not the day
   QCOMPARE(b.Eintraege("lstDAT"), (QStringList{"20261203.DAT", "20261205.DAT"}));

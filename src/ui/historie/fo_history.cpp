@@ -23,6 +23,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <type_traits>
@@ -251,6 +252,18 @@ TFo_History::TFo_History(pegel::PegelStatus& s, pegel::Dienste& d, QWidget* pare
   haupt->addLayout(rechts, 1);
 
   connect(Kal1_, &QCalendarWidget::clicked, this, [this] { Kal1Click(); });
+  // Paging to another month moves the date there (same day, or the month's last), as a
+  // click on that month would, and lists it.
+  connect(Kal1_, &QCalendarWidget::currentPageChanged, this, [this](int jahr, int monat) {
+    const QDate alt = Kal1_->selectedDate();
+    if (alt.year() == jahr && alt.month() == monat) return;
+    const QDate erster(jahr, monat, 1);
+    {
+      const QSignalBlocker stumm(Kal1_);
+      Kal1_->setSelectedDate(QDate(jahr, monat, std::min(alt.day(), erster.daysInMonth())));
+    }
+    Kal1Click();
+  });
   connect(btSucheDaten_, &QToolButton::clicked, this, &TFo_History::btSucheDatenClick);
   connect(lstDAT_, &QListWidget::itemClicked, this, [this] { lstDATClick(); });
   connect(tb1_, &QSlider::valueChanged, this, &TFo_History::tb1Change);
@@ -305,7 +318,10 @@ void TFo_History::showEvent(QShowEvent* e) {
   LadungLeeren();
   Memo1_->clear();
   const pegel::DatumTeile heute = pegel::DatumZerlegen(d_.uhr.Jetzt());
-  Kal1_->setSelectedDate(QDate(heute.jahr, heute.monat, heute.tag));
+  {
+    const QSignalBlocker stumm(Kal1_);
+    Kal1_->setSelectedDate(QDate(heute.jahr, heute.monat, heute.tag));
+  }
   // After the window is on screen, so that a long load already shows the window.
   QMetaObject::invokeMethod(this, &TFo_History::Kal1Click, Qt::QueuedConnection);
 }
@@ -412,7 +428,8 @@ void TFo_History::btSucheDatenClick() {
     datNamen_.clear();
     lstPRK_->clear();
     prkNamen_.clear();
-    const auto datei = d_.meldungen.DateiOeffnen(suchverzeichnis_, "Daten [*.dat]|*.dat");
+    const auto datei = d_.meldungen.DateiOeffnen(
+        pegel::SicherungsVerzeichnis(std::nullopt, s_.Pfade.ProgDir), "Daten [*.dat]|*.dat");
     if (!datei) return;
     {
       const QSignalBlocker stumm(cbExakt_);
@@ -634,10 +651,13 @@ void TFo_History::lstPRKClick() {
         pegel::ProtokollLesen(suchverzeichnis_ / prkNamen_[static_cast<std::size_t>(zeile)]);
     Memo1_->clear();
     if (!p.gelesen) return;
+    // A document wraps to the view; a log keeps its lines and scrolls sideways.
     if (pegel::IstRtf(p.bytes)) {
       const pegel::RtfDokument dok = pegel::RtfLesen(p.bytes);
+      Memo1_->setLineWrapMode(QTextEdit::WidgetWidth);
       Memo1_->setDocument(RtfTextDokument(dok, Memo1_));
     } else {
+      Memo1_->setLineWrapMode(QTextEdit::NoWrap);
       Memo1_->setPlainText(Q(p.bytes));
     }
     if (p.gekuerzt) {
