@@ -21,6 +21,7 @@
 #include "datei_liste.h"
 #include "historie/fo_history.h"
 #include "historie/spur_regler.h"
+#include "meldungstexte.h"
 #include "protokoll_datei.h"
 #include "qt_text.h"
 #include "test_dienste.h"
@@ -292,6 +293,26 @@ void TestFoHistory::SearchedFileLoadsWithItsOwnDayAndFillsTheTable() {
   QCOMPARE(zeilen, std::size_t{4});  // title row + three rows of the last stretch
   QCOMPARE(spalten, std::size_t{2});
   QCOMPARE(zelle, std::string("190"));
+
+  // No header anywhere: the message keeps its three lines and the collector's interval
+  // takes the header's place.
+  test::TempVerz leer;
+  test::DateiSchreiben(leer / "20261120.DAT", Tagesdaten());
+  b.u.meldungen.dateien.push_back(leer / "20261120.DAT");
+  b.u.s.Takt.DDEIntervallMs = 3600 * 1000;
+  b.fenster.btSucheDatenClick();
+  // The column check follows: a load without header has no parameters.
+  const std::vector<std::string> erwartet{
+      text::PghUngueltig.Ansi() + "\n" + Ansi("Bitte wählen Sie nochmals einen anderen Tag.") +
+          "\n" + Ansi("PGH-Datei befindet sich evtl. in anderem Verzeichnis."),
+      text::Spaltenzahl(0, 3)};
+  const auto m = b.Meldungen();
+  QVERIFY(m.size() >= 2);
+  QCOMPARE(std::vector<std::string>(m.end() - 2, m.end()), erwartet);
+  QVERIFY(b.Eintraege("lbPars").isEmpty());
+  QCOMPARE(b.fenster.Zeilenzahl(), 93);
+  // With an interval of an hour the gaps of an hour and less are no gaps.
+  QCOMPARE(b.K<QComboBox>("cbIntervalle")->count(), 2);
 }
 
 void TestFoHistory::MaskIsCommittedOnEnterAndRefusedOutsideTheDirectory() {
@@ -336,6 +357,12 @@ void TestFoHistory::RtfProtocolIsShownAsRichTextAndPrintedPortrait() {
     }
   }
   QVERIFY(rot);
+  // Showing files in turn keeps one document, not one per file shown.
+  for (int i = 0; i < 3; ++i) b.fenster.lstPRKClick();
+  QCOMPARE(b.K<QTextEdit>("Memo1")
+               ->findChildren<QTextDocument*>(QString(), Qt::FindDirectChildrenOnly)
+               .size(),
+           1);
 
   // Printed through the dialog, in portrait, and the job is done when print returns.
   const auto pdf = b.u.verz / "druck.pdf";

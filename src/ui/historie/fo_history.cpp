@@ -644,31 +644,47 @@ void TFo_History::btTabelleClick() {
 
 void TFo_History::lstPRKClick() {
   const int zeile = lstPRK_->currentRow();
-  if (zeile < 0 || static_cast<std::size_t>(zeile) >= prkNamen_.size()) return;
+  if (busy_ || zeile < 0 || static_cast<std::size_t>(zeile) >= prkNamen_.size()) return;
+  Belegt belegt(busy_);
   try {
     Sanduhr sanduhr;
-    const pegel::ProtokollDatei p =
-        pegel::ProtokollLesen(suchverzeichnis_ / prkNamen_[static_cast<std::size_t>(zeile)]);
-    Memo1_->clear();
-    if (!p.gelesen) return;
-    // A document wraps to the view; a log keeps its lines and scrolls sideways.
-    if (pegel::IstRtf(p.bytes)) {
-      const pegel::RtfDokument dok = pegel::RtfLesen(p.bytes);
-      Memo1_->setLineWrapMode(QTextEdit::WidgetWidth);
-      Memo1_->setDocument(RtfTextDokument(dok, Memo1_));
+    // Reading and parsing beside the event queue: a protocol may be many megabytes.
+    struct Gelesen {
+      pegel::ProtokollDatei datei;
+      std::optional<pegel::RtfDokument> rtf;
+    };
+    const std::filesystem::path pfad =
+        suchverzeichnis_ / prkNamen_[static_cast<std::size_t>(zeile)];
+    const Gelesen g = Nebenbei([pfad] {
+      Gelesen e{pegel::ProtokollLesen(pfad), std::nullopt};
+      if (e.datei.gelesen && pegel::IstRtf(e.datei.bytes)) e.rtf = pegel::RtfLesen(e.datei.bytes);
+      return e;
+    });
+    QTextDocument* neu = nullptr;
+    if (g.rtf) {
+      neu = RtfTextDokument(*g.rtf, Memo1_);
     } else {
-      Memo1_->setLineWrapMode(QTextEdit::NoWrap);
-      Memo1_->setPlainText(Q(p.bytes));
+      neu = new QTextDocument(Memo1_);
+      neu->setDefaultFont(Memo1_->font());
+      if (g.datei.gelesen) neu->setPlainText(Q(g.datei.bytes));
     }
-    if (p.gekuerzt) {
-      QTextCursor c(Memo1_->document());
+    if (g.datei.gekuerzt) {
+      QTextCursor c(neu);
       c.movePosition(QTextCursor::End);
       QTextCharFormat hinweis;
       hinweis.setForeground(Qt::red);
       hinweis.setFontWeight(QFont::Bold);
       c.insertBlock();
-      c.insertText(Q(pegel::ProtokollGekuerztText(p.bytes.size(), p.groesse)), hinweis);
+      c.insertText(Q(pegel::ProtokollGekuerztText(g.datei.bytes.size(), g.datei.groesse)), hinweis);
     }
+    // A document wraps to the view; a log keeps its lines and scrolls sideways.
+    Memo1_->setLineWrapMode(g.rtf ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    // The documents made here belong to the view and go when replaced; the view deletes the
+    // one it was built with itself.
+    QTextDocument* alt = Memo1_->document();
+    const bool unserer = alt && alt->parent() == Memo1_;
+    Memo1_->setDocument(neu);
+    if (unserer) delete alt;
   } catch (const std::exception& f) {
     d_.log.LogAll(std::string("History : lstPRKClick ") + f.what());
   }
