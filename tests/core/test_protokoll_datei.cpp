@@ -4,7 +4,6 @@
 #include <string>
 
 #include "cp1252.h"
-#include "datei_liste.h"
 #include "protokoll_datei.h"
 #include "test_dienste.h"
 
@@ -37,25 +36,6 @@ TEST(ProtokollLesen, CutsAboveTheLimitAndReadsNoFolderOrMissingFile) {
   }
   EXPECT_EQ(ProtokollGekuerztText(MaxProtokollBytes, std::uintmax_t{40} << 20),
             Ansi("[Datei gekürzt: angezeigt werden die ersten 16 MB von 40 MB.]"));
-}
-
-TEST(DateiListeOhneDatum, TheChosenDirectoryListsEveryMatchWhateverItsDate) {
-  TempVerz v;
-  for (const char* n : {"20261205.DAT", "20250101.dat", "export.DAT", "20261205.PGH"}) {
-    DateiSchreiben(v / n, "x");
-  }
-  std::vector<std::string> namen;
-  for (const auto& p : DateiListeOhneDatum("*.DAT", v.pfad()).namen) namen.push_back(p.string());
-  EXPECT_EQ(namen, (std::vector<std::string>{"20250101.dat", "20261205.DAT", "export.DAT"}));
-  EXPECT_EQ(DateiListeOhneDatum("*.*", v.pfad()).namen.size(), 4u);
-  EXPECT_EQ(DateiListeOhneDatum("../*", v.pfad()).fehler, DateiMaskeUngueltigText());
-}
-
-TEST(SicherungAusIni, TheBackupKeyGetsItsSeparatorAndAMissingFileMeansProgDir) {
-  TempVerz v;
-  DateiSchreiben(v / "PEGELDDE.INI", "[DDE]\r\nSicherung=/mnt/sicherung\r\n");
-  EXPECT_EQ(SicherungAusIni(v / "PEGELDDE.INI", "/anlage").string(), "/mnt/sicherung/");
-  EXPECT_EQ(SicherungAusIni(v / "fehlt.INI", "/anlage").string(), "/anlage/");
 }
 
 }  // namespace
