@@ -108,6 +108,7 @@ struct Browser {
     auto* cb = K<QComboBox>("cbExt");
     cb->setEditText(maske);
     QTest::keyClick(cb->lineEdit(), Qt::Key_Return);
+    QCoreApplication::processEvents();
   }
   std::vector<std::string> Meldungen() const { return u.meldungen.gezeigt; }
 };
@@ -335,9 +336,12 @@ void TestFoHistory::MaskIsCommittedOnEnterAndRefusedOutsideTheDirectory() {
   b.K<QComboBox>("cbExt")->setEditText("*:PGI");
   QCOMPARE(b.Eintraege("lstPRK"), QStringList{"PRK261205.RTF"});
   QTest::keyClick(b.K<QComboBox>("cbExt")->lineEdit(), Qt::Key_Return);
+  QCoreApplication::processEvents();
   QCOMPARE(b.Eintraege("lstPRK"), QStringList{"A261205.PGI"});
   for (const char* boese : {"../*.RTF", "..\\*.*", "/etc/*", "C:*.INI"}) {
+    const std::size_t vorher = b.Meldungen().size();
     b.MaskeEingeben(boese);
+    QCOMPARE(b.Meldungen().size(), vorher + 1);  // one commit, one message
     QCOMPARE(b.Meldungen().back(), DateiMaskeUngueltigText());
     QCOMPARE(b.K<QComboBox>("cbExt")->currentText(), QString("*:PGI"));
     QCOMPARE(b.Eintraege("lstPRK"), QStringList{"A261205.PGI"});

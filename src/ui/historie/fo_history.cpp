@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -275,8 +276,10 @@ TFo_History::TFo_History(pegel::PegelStatus& s, pegel::Dienste& d, QWidget* pare
   connect(btTabelle_, &QPushButton::clicked, this, &TFo_History::btTabelleClick);
   connect(lstPRK_, &QListWidget::itemClicked, this, [this] { lstPRKClick(); });
   // A typed mask counts once it is committed: Enter, or a choice from the list.
-  connect(cbExt_, &QComboBox::activated, this, [this] { cbExtChange(); });
-  connect(cbExt_->lineEdit(), &QLineEdit::returnPressed, this, &TFo_History::cbExtChange);
+  // One Enter can reach the box as several signals (the line edit's, the box's choice of a
+  // matching entry): they are gathered into one commit.
+  connect(cbExt_, &QComboBox::activated, this, &TFo_History::ExtBestaetigt);
+  connect(cbExt_->lineEdit(), &QLineEdit::returnPressed, this, &TFo_History::ExtBestaetigt);
   connect(SpeedButton1_, &QToolButton::clicked, this, &TFo_History::SpeedButton1Click);
   connect(BitBtn1_, &QPushButton::clicked, this, &TFo_History::BitBtn1Click);
 }
@@ -688,6 +691,15 @@ void TFo_History::lstPRKClick() {
   } catch (const std::exception& f) {
     d_.log.LogAll(std::string("History : lstPRKClick ") + f.what());
   }
+}
+
+void TFo_History::ExtBestaetigt() {
+  if (extFaellig_) return;
+  extFaellig_ = true;
+  QTimer::singleShot(0, this, [this] {
+    extFaellig_ = false;
+    cbExtChange();
+  });
 }
 
 void TFo_History::cbExtChange() {

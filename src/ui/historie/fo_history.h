@@ -91,6 +91,8 @@ class TFo_History : public QDialog {
   // The protocol list for the mask in cbExt; false (after the message) when it is refused.
   bool ProtokollListe(const std::filesystem::path& verzeichnis, bool mitDatum);
   void DatListe(const std::vector<std::filesystem::path>& namen);
+  // The mask was committed (Enter or a list choice): runs cbExtChange once the event is over.
+  void ExtBestaetigt();
   void LadungLeeren();
   void Spiegeln();
   void RefZeigen(int parameter);
@@ -116,6 +118,7 @@ class TFo_History : public QDialog {
   std::vector<std::int32_t> refGeladen_;  // the header's references, per list entry
   pegel::SpannenWahl wahl_;
   QString maske_;  // the committed mask of cbExt
+  bool extFaellig_ = false;
 
   QCalendarWidget* Kal1_;
   QCheckBox* cbExakt_;
