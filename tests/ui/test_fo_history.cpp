@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
 #include <fstream>
 #include <optional>
@@ -120,6 +121,7 @@ class TestFoHistory : public QObject {
  private slots:
   void WalkFromCalendarToChartAndBack();
   void BusyHoldsOffLoadsAndClosingDuringAHandOff();
+  void BusyHoldsOffASecondLoadWhileADayLoads();
   void GrafikButtonComesBackAfterEveryRefusal();
   void SearchedFileLoadsWithItsOwnDayAndFillsTheTable();
   void MaskIsCommittedOnEnterAndRefusedOutsideTheDirectory();
@@ -234,6 +236,28 @@ void TestFoHistory::BusyHoldsOffLoadsAndClosingDuringAHandOff() {
   b.K<QListWidget>("lstDAT")->setCurrentRow(0);
   b.fenster.lstDATClick();
   QCOMPARE(b.Text("lbDatum"), QString("03.12.2026"));
+}
+
+void TestFoHistory::BusyHoldsOffASecondLoadWhileADayLoads() {
+  Browser b;
+  // A long day, first in the list, that takes a while to load.
+  std::string lang;
+  const std::string werte = ";1,5;1;100\r\n";
+  for (int i = 0; i < 200000; ++i) lang += "1;" + ZeitText((i % 86400) / 86400.0) + werte;
+  test::DateiSchreiben(b.u.verz / "20261201.DAT", lang);
+  test::DateiSchreiben(b.u.verz / "20261201.PGH", DreiParameter());
+  bool waehrend = false;
+  QTimer::singleShot(0, &b.fenster, [&] {
+    waehrend = b.fenster.Busy();
+    b.K<QListWidget>("lstDAT")->setCurrentRow(2);
+    b.fenster.lstDATClick();
+    b.K<QPushButton>("BitBtn1")->click();
+  });
+  b.TagWaehlen(2026, 12, 5);
+  if (!waehrend) QSKIP("the load ended before the event queue was served");
+  QCOMPARE(b.fenster.Zeilenzahl(), 200000);
+  QCOMPARE(b.Text("lbDatum"), QString("01.12.2026"));
+  QVERIFY(b.fenster.isVisible());
 }
 
 void TestFoHistory::GrafikButtonComesBackAfterEveryRefusal() {
