@@ -69,3 +69,9 @@ echo "   auf dem Bildschirm 1920x1080 (Ziel < 40 ms) und als PDF (Ziel < 500 ms,
 cmake --build "$BUILD" -j2 --target bench_hist_grafik
 PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_hist_grafik" --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"
+echo "== Verlauf: Klick auf einen Tag gegen ReadDataF (Ziel <= 1,5x), Fenster ohne Stillstand > 100 ms"
+cmake --build "$BUILD" -j2 --target bench_historie bench_fo_history
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_historie" \
+  --benchmark_filter=KlickGegen 2>/dev/null | grep -E "Klick|ReadDataF"
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_fo_history" 2>/dev/null \
+  | grep -E "^BM_|Benchmark"

@@ -37,6 +37,9 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
   form1_->AktionSetzen("Datenerfassung1", [this] { grafEinstell_->Oeffnen(); });
   form1_->AktionSetzen("Gruppierung1", [this] { gruppen_->Oeffnen(); });
   form1_->AktionSetzen("Drucker1", [this] { drucker1_->Oeffnen(); });
+  // The history browser, opened by "Gespeicherte Daten".
+  history_ = std::make_unique<TFo_History>(s_, d_);
+  form1_->AktionSetzen("btHistoryZeigen", [this] { history_->exec(); });
 }
 
 QString InstanzName(const QString& programmDatei) {

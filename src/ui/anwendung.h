@@ -12,6 +12,7 @@
 #include "fo_drucker.h"
 #include "fo_grafeinstell.h"
 #include "fo_gruppen.h"
+#include "historie/fo_history.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
 #include "live_grafik.h"
@@ -54,6 +55,7 @@ class Anwendung {
   std::unique_ptr<TFo_GrafEinstell> grafEinstell_;
   std::unique_ptr<TFo_Drucker> drucker1_;
   std::unique_ptr<TFo_Gruppen> gruppen_;
+  std::unique_ptr<TFo_History> history_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.
