@@ -22,6 +22,7 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
     }
     echtdatenFenster_->exec();
   });
+  wertliste_ = std::make_unique<TFo_Wertliste>(s_, d_);
 }
 
 QString InstanzName(const QString& programmDatei) {

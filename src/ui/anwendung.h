@@ -17,6 +17,7 @@
 #include "qt_drucker.h"
 #include "state.h"
 #include "viewer.h"
+#include "wertliste/fo_wertliste.h"
 
 namespace pegel::ui {
 
@@ -25,6 +26,8 @@ class Anwendung {
   explicit Anwendung(const std::filesystem::path& progDir);
   TForm1& Hauptfenster() { return *form1_; }
   pegel::Logbuch& Log() { return log_; }
+  // The value table, which the history browser shows through Zeigen.
+  TFo_Wertliste& Wertliste() { return *wertliste_; }
 
  private:
   pegel::PegelStatus s_;
@@ -43,6 +46,7 @@ class Anwendung {
   std::unique_ptr<TFo_Einstell1> einstell1_;
   std::unique_ptr<TFo_Tagesgrafik> tagesgrafik_;
   std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
+  std::unique_ptr<TFo_Wertliste> wertliste_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.
