@@ -38,6 +38,10 @@ Kommando KommandoConfig();
 Kommando KommandoDay();
 // poll DIR [...]: a headless viewer run under the plant directory's guard.
 Kommando KommandoPoll();
+// stats DIR YYYYMMDD --from --to [--params LIST] [--json]: the value table's statistics.
+Kommando KommandoStats();
+// export DIR YYYYMMDD [...] (--xls F | --xlsx F | --csv F [--utf8]): the value table as a file.
+Kommando KommandoExport();
 
 // Every subcommand, in the order of the help.
 std::vector<Kommando> AlleKommandos();
