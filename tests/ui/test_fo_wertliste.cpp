@@ -161,6 +161,15 @@ class TestFoWertliste : public QObject {
       for (int z = 1; z <= 8; ++z) QCOMPARE(a.Stat(z, 1), zulauf[z - 1]);
       QCOMPARE(a.Stat(8, 2), QString("----------"));
       QVERIFY(a.u.meldungen.gezeigt.empty());
+      // Each column's statistics stand below its values, also after a column was widened.
+      auto* oben = a.Teil<QTableView>("grEcht");
+      auto* unten = a.Teil<QTableView>("grStat");
+      oben->horizontalHeader()->resizeSection(0, 150);
+      QCOMPARE(unten->verticalHeader()->width(), oben->verticalHeader()->width());
+      for (int k = 0; k < 2; ++k) {
+        QCOMPARE(unten->columnViewportPosition(k), oben->columnViewportPosition(k));
+        QCOMPARE(unten->columnWidth(k), oben->columnWidth(k));
+      }
     });
     // The window let go of the day grid when it closed.
     QCOMPARE(a.Teil<QTableView>("grEcht")->model()->rowCount(), 0);

@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "export_ergebnis.h"
@@ -32,13 +33,15 @@ class Sanduhr {
   Sanduhr& operator=(const Sanduhr&) = delete;
 };
 
+constexpr int SpaltenBreite = 80;
+
 // A grid as the window's string grids were: columns 80 and rows 18 pixels, whole rows
 // selected, columns resizable, nothing editable.
 QTableView* Gitter(const char* name, QWidget* parent) {
   auto* g = new QTableView(parent);
   g->setObjectName(name);
   g->setHorizontalHeader(new Spaltenkoepfe(g));
-  g->horizontalHeader()->setDefaultSectionSize(80);
+  g->horizontalHeader()->setDefaultSectionSize(SpaltenBreite);
   g->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   // Fixed row heights let the view place any of 86,400 rows without measuring one.
   g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -169,8 +172,13 @@ TFo_Wertliste::TFo_Wertliste(pegel::PegelStatus& s, pegel::Dienste& d, QWidget* 
   grStat_->setModel(statModell_);
   Splitter1_->addWidget(grEcht_);
   Splitter1_->addWidget(grStat_);
-  Splitter1_->setStretchFactor(0, 3);
-  Splitter1_->setStretchFactor(1, 1);
+  // The statistics' eight rows stay whole; the values take the rest of the height.
+  grStat_->setMinimumHeight(grStat_->horizontalHeader()->sizeHint().height() +
+                            8 * grStat_->verticalHeader()->defaultSectionSize() +
+                            grStat_->horizontalScrollBar()->sizeHint().height() +
+                            2 * grStat_->frameWidth());
+  Splitter1_->setStretchFactor(0, 1);
+  Splitter1_->setStretchFactor(1, 0);
   rechts->addWidget(Splitter1_, 1);
   auto* label5 =
       new QLabel(T(" Die Integralsumme ist die echte Menge bei zeitbezogenen Werten."), this);
@@ -209,6 +217,27 @@ void TFo_Wertliste::GitterKoppeln() {
   connect(b, &QScrollBar::valueChanged, a, &QScrollBar::setValue);
 }
 
+void TFo_Wertliste::SpaltenBreitenSetzen() {
+  // A title wider than the column's 80 pixels widens it, up to twice that; a longer one is
+  // cut with "…" and shows whole as the header's hint.
+  QHeaderView* kopf = grEcht_->horizontalHeader();
+  const QFontMetrics fm(kopf->font());
+  for (int k = 0; k < echtModell_->columnCount(); ++k) {
+    const QString titel = echtModell_->headerData(k, Qt::Horizontal, Qt::DisplayRole).toString();
+    kopf->resizeSection(
+        k, std::clamp(fm.horizontalAdvance(titel) + 16, SpaltenBreite, 2 * SpaltenBreite));
+  }
+  StatBreitenUebernehmen();
+}
+
+void TFo_Wertliste::StatBreitenUebernehmen() {
+  QHeaderView* oben = grEcht_->horizontalHeader();
+  QHeaderView* unten = grStat_->horizontalHeader();
+  for (int k = 0; k < std::min(oben->count(), unten->count()); ++k) {
+    unten->resizeSection(k, oben->sectionSize(k));
+  }
+}
+
 void TFo_Wertliste::KopfBreitenAngleichen() {
   QHeaderView* a = grEcht_->verticalHeader();
   QHeaderView* b = grStat_->verticalHeader();
@@ -235,6 +264,7 @@ void TFo_Wertliste::TabelleSetzen(const std::optional<pegel::WerteTabelle>& tabe
   Tageskennung = tageskennung;
   echtModell_->TabelleSetzen(tabelle_ ? &*tabelle_ : nullptr);
   statModell_->GitterSetzen(LeereStatistik(tabelle_ ? &*tabelle_ : nullptr));
+  SpaltenBreitenSetzen();
   lbDiff_->setText(T("00:00:00"));
   if (echtModell_->rowCount() > 0) {
     grEcht_->setCurrentIndex(echtModell_->index(0, 0));
@@ -294,6 +324,7 @@ void TFo_Wertliste::btStatistikClick() {
     if (!e.lbDiff.empty()) lbDiff_->setText(Q(e.lbDiff));
     if (!e.grStat.empty()) {
       statModell_->GitterSetzen(e.grStat);
+      StatBreitenUebernehmen();
       KopfBreitenAngleichen();
     }
     for (const std::string& m : e.meldungen) d_.meldungen.Info(m);

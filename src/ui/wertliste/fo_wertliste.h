@@ -65,6 +65,10 @@ class TFo_Wertliste : public QDialog {
   // a parameter's statistics stand below its values.
   void GitterKoppeln();
   void KopfBreitenAngleichen();
+  // Every column as wide as its title needs, within limits; grStat follows.
+  void SpaltenBreitenSetzen();
+  // grStat's columns as wide as grEcht's (after grStat was filled anew).
+  void StatBreitenUebernehmen();
 
   pegel::PegelStatus& s_;
   pegel::Dienste& d_;
