@@ -134,6 +134,9 @@ TFo_Wertliste::TFo_Wertliste(pegel::PegelStatus& s, pegel::Dienste& d, QWidget* 
   auto* knoepfe = new QHBoxLayout;
   btSichern_ = Symbolknopf(QStyle::SP_DialogSaveButton, T("Auswahl speichern"), "btSichern", links);
   btStatistik_ = Knopf(T("Statistik"), "btStatistik", links);
+  // Return in a time field computes; otherwise it would press the next button in the
+  // focus chain, which takes a row's time and overwrites what was typed.
+  btStatistik_->setDefault(true);
   knoepfe->addWidget(btSichern_);
   knoepfe->addWidget(btStatistik_, 1);
   spalte->addLayout(knoepfe);
