@@ -196,14 +196,6 @@ TEST_F(Wertliste, ExportXlsReadsBackCellForCell) {
   }
 }
 
-TEST_F(Wertliste, ExportXlsxWritesAWorkbook) {
-  const auto datei = ziel / "tag.xlsx";
-  const Ergebnis e =
-      Pegeltool({"export", Anlage(), "20261205", "--params", "2", "--xlsx", datei.string()});
-  ASSERT_EQ(e.rc, 0) << e.err;
-  EXPECT_EQ(DateiLesen(datei).substr(0, 4), "PK\x03\x04");
-}
-
 TEST_F(Wertliste, UsageErrorsExitWithTwo) {
   const std::vector<std::vector<std::string>> faelle = {
       {"stats", Anlage(), "20261205", "--to", "10:05:00"},
