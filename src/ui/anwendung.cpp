@@ -40,6 +40,7 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
   // The history browser, opened by "Gespeicherte Daten".
   history_ = std::make_unique<TFo_History>(s_, d_);
   form1_->AktionSetzen("btHistoryZeigen", [this] { history_->exec(); });
+  wertliste_ = std::make_unique<TFo_Wertliste>(s_, d_);
 }
 
 QString InstanzName(const QString& programmDatei) {

@@ -23,6 +23,7 @@
 #include "qt_drucker.h"
 #include "state.h"
 #include "viewer.h"
+#include "wertliste/fo_wertliste.h"
 
 namespace pegel::ui {
 
@@ -31,6 +32,8 @@ class Anwendung {
   explicit Anwendung(const std::filesystem::path& progDir);
   TForm1& Hauptfenster() { return *form1_; }
   pegel::Logbuch& Log() { return log_; }
+  // The value table, which the history browser shows through Zeigen.
+  TFo_Wertliste& Wertliste() { return *wertliste_; }
 
  private:
   pegel::PegelStatus s_;
@@ -56,6 +59,7 @@ class Anwendung {
   std::unique_ptr<TFo_Drucker> drucker1_;
   std::unique_ptr<TFo_Gruppen> gruppen_;
   std::unique_ptr<TFo_History> history_;
+  std::unique_ptr<TFo_Wertliste> wertliste_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.

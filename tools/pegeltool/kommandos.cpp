@@ -5,7 +5,14 @@
 namespace pegeltool {
 
 std::vector<Kommando> AlleKommandos() {
-  return {KommandoConfig(), KommandoDay(), KommandoPoll(), KommandoPrinters()};
+  return {
+      KommandoConfig(),    //
+      KommandoDay(),       //
+      KommandoPoll(),      //
+      KommandoPrinters(),  //
+      KommandoStats(),     //
+      KommandoExport(),    //
+  };
 }
 
 kommandozeile::Option JsonOption(bool& json) {

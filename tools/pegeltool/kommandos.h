@@ -40,6 +40,10 @@ Kommando KommandoDay();
 Kommando KommandoPoll();
 // printers [DIR] [--json]: the platform's printers and the stored one found by name, read-only.
 Kommando KommandoPrinters();
+// stats DIR YYYYMMDD --from --to [--params LIST] [--json]: the value table's statistics.
+Kommando KommandoStats();
+// export DIR YYYYMMDD [...] (--xls F | --xlsx F | --csv F [--utf8]): the value table as a file.
+Kommando KommandoExport();
 
 // Every subcommand, in the order of the help.
 std::vector<Kommando> AlleKommandos();
