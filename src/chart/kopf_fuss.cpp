@@ -100,10 +100,11 @@ void BerechneterKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreif
 }
 
 void DruckKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
-               const TGrafikstatistik& st, const ChartAnzeige& a) {
+               const TGrafikstatistik& st, const ChartAnzeige& a, std::int32_t textrand) {
   const std::int32_t y = Tiefe(s.P1.d);
+  const std::int32_t xs = Plus(s.P1.x, textrand);
   auto text = [&](std::int32_t dx, const std::string& t) {
-    New_TextAusgabe(c, f, log, Plus(s.P1.x, dx), t, 0, Blau, 3, y);
+    New_TextAusgabe(c, f, log, Plus(xs, dx), t, 0, Blau, 3, y);
   };
   if (s.Typ == Grafiktyp::Digital) {
     if (a.AktMax > 0) text(450, "Betriebszeit=" + FestFormat(a.AktMax, 5, 2) + " h");

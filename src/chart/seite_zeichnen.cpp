@@ -76,7 +76,7 @@ class Streifenzeichner {
     const bool analog = s_.Typ != Grafiktyp::Digital;
     if (stil_.kopf == Kopfart::Druck) {
       if (analog) Statistik(st_, werte_, n_, stil_.minimumStart, stil_.maximumStart);
-      DruckKopf(c_, f_, log_, s_, st_, a_);
+      DruckKopf(c_, f_, log_, s_, st_, a_, seite_.Textrand);
       return;
     }
     if (stil_.kopf == Kopfart::Berechnet) {

@@ -9,6 +9,7 @@
 #include "druck_archiv.h"
 #include "drucker_wahl.h"
 #include "gruppen_datei.h"
+#include "ini_schluessel.h"
 #include "meldungstext.h"
 #include "seite_zeichnen.h"
 #include "stille_dienste.h"
@@ -73,15 +74,21 @@ bool Gruppendruck::GruppenLesen() {
   return true;
 }
 
+bool Gruppendruck::Gewaehlt(std::size_t g) const {
+  if (wahl_.nurGruppe > 0) return g + 1 == static_cast<std::size_t>(wahl_.nurGruppe);
+  return gruppen_.at(g).Drucken && !gruppen_.at(g).Name.empty();
+}
+
 std::int32_t Gruppendruck::TagLesen() {
   if (!GruppenLesen()) d_.log.LogAll(KeineGruppendatei);
   // A marked group is remembered by its name: a marked group without one is not printed.
   int markiert = 0;
-  for (const auto& g : gruppen_) markiert += g.Drucken && !g.Name.empty() ? 1 : 0;
+  for (std::size_t g = 0; g < gruppen_.size(); ++g) markiert += Gewaehlt(g) ? 1 : 0;
   if (markiert == 0) {
     d_.log.LogAll(KeineGruppe);
     return 0;
   }
+  textrand_ = IniEinstellungen(s_.Pfade.IniDatei, true).Lesen(Schluessel::PegelWart_Textrand);
   const TDateTime tag = s_.Abfrage.PrintDate;
   if (!KopfLesen(PghDatei(s_.Pfade.ProgDir, tag), kopf_, messintervall_)) {
     d_.log.LogAll(KeinKopf);
@@ -91,6 +98,7 @@ std::int32_t Gruppendruck::TagLesen() {
   // shown in the windows, not to the printed one.
   const std::int32_t spalten = s_.Tage.Spaltenzahl;
   const std::int32_t anzahl = s_.Tage.TagKopf.Itemcount;
+  s_.Tage.TagKopf.Itemcount = kopf_.Itemcount;  // the reader compares the columns with it
   const std::int32_t zeilen = ReadDataF(s_, d_.log, DatDatei(s_.Pfade.ProgDir, tag), DruckGitter);
   spalten_ = s_.Tage.Spaltenzahl;
   s_.Tage.Spaltenzahl = spalten;
@@ -105,7 +113,7 @@ int Gruppendruck::GruppeDrucken() {
   AmEnde aufraeumen([this] { DruckAufraeumen(); });
   if (!DruckVorbereiten()) return 0;
   for (std::size_t g = 0; g < gruppen_.size(); ++g) {
-    if (!gruppen_[g].Drucken || gruppen_[g].Name.empty()) continue;
+    if (!Gewaehlt(g)) continue;
     if (GruppeVorbereiten(static_cast<int>(g + 1), zeilen)) SeiteDrucken();
   }
   return gedruckt_;
@@ -170,6 +178,7 @@ bool Gruppendruck::GruppeVorbereiten(int g, std::int32_t zeilen) {
     seite_.Messintervall = messintervall_;
     seite_.Tag = s_.Abfrage.PrintDate;
     seite_.PunkteProLabel = marken.abstand;
+    seite_.Textrand = textrand_;
     const auto n = static_cast<std::size_t>(zeilen);
     for (std::size_t k = 0; k < parameter_.size(); ++k) {
       const int p = parameter_[k];

@@ -26,6 +26,8 @@ struct Druckwahl {
   // The live viewer's day sums: printed while above 0 and then set to -1. The tool has no
   // live sums and leaves them alone.
   bool aktMax = true;
+  // 0: every marked group. N: only record N of the group file (1-based), marked or not.
+  int nurGruppe = 0;
 };
 
 // One run of GruppeDrucken. `drucker` and `archiv` may be null (no such destination); they,
@@ -66,6 +68,8 @@ class Gruppendruck {
 
  private:
   bool GruppenLesen();
+  // Whether record g (0-based) is printed in this run.
+  bool Gewaehlt(std::size_t g) const;
   void AktMaxZuruecksetzen();
 
   PegelStatus& s_;
@@ -78,6 +82,7 @@ class Gruppendruck {
   Kopfdaten kopf_;
   std::int32_t messintervall_ = 0;
   std::int32_t spalten_ = 0;
+  std::int32_t textrand_ = 0;  // [PegelWart] Textrand, as the live page indents its headers
   gitter DruckGitter;
   chart::SchriftTabelle schriften_;
   chart::ChartSeite seite_;

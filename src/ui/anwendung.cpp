@@ -2,12 +2,15 @@
 
 #include <QFileInfo>
 
+#include "am_ende.h"
+#include "druck_archiv.h"
+
 namespace pegel::ui {
 
 Anwendung::Anwendung(const std::filesystem::path& progDir) {
   s_.PfadeSetzen(progDir);
   s_.ProgrammStart(uhr_.Jetzt());
-  viewer_ = std::make_unique<pegel::Viewer>(s_, d_);
+  viewer_ = std::make_unique<pegel::Viewer>(s_, d_, &tagesdruck_);
   liveGrafik_ = std::make_unique<pegel::live::LiveGrafik>(s_, d_);
   echtdaten_ = std::make_unique<pegel::live::Echtdaten>(s_, d_, *liveGrafik_, viewer_->Tabelle());
   // The dialog exists before the main window, which hands it the loader's results.
@@ -22,6 +25,14 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
     }
     echtdatenFenster_->exec();
   });
+  // Test > Druck Mitternacht prints today's pages so far, archived as test pages; a daily
+  // print of yesterday that is missing from the archive is said once at the start.
+  form1_->AktionSetzen("Drucken1", [this] {
+    tagesdruck_.TestdruckSetzen(true);
+    pegel::AmEnde zurueck([this] { tagesdruck_.TestdruckSetzen(false); });
+    viewer_->DruckMitternacht();
+  });
+  pegel::tagesdruck::FehlenderTagesdruckMelden(s_, log_, uhr_.Jetzt());
 }
 
 QString InstanzName(const QString& programmDatei) {

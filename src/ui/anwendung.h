@@ -7,6 +7,7 @@
 
 #include "dienste.h"
 #include "echtdaten.h"
+#include "gruppen_druck.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
 #include "live_grafik.h"
@@ -15,6 +16,7 @@
 #include "main/form1.h"
 #include "qt_dienste.h"
 #include "qt_drucker.h"
+#include "qt_seiten_senke.h"
 #include "state.h"
 #include "viewer.h"
 
@@ -43,6 +45,11 @@ class Anwendung {
   std::unique_ptr<TFo_Einstell1> einstell1_;
   std::unique_ptr<TFo_Tagesgrafik> tagesgrafik_;
   std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
+  // The daily group print: the printer's jobs and the archive's files, and the seam through
+  // which the polling and the menu "Druck Mitternacht" print.
+  DruckerSeitenSenke druckerSeiten_{drucker_.Drucker()};
+  PdfSeitenSenke archivSeiten_;
+  pegel::tagesdruck::Tagesdruck tagesdruck_{&druckerSeiten_, &archivSeiten_};
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.

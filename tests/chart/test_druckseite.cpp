@@ -120,6 +120,12 @@ TEST_F(Druckseite, StatistikzeileMitSummeUndBetriebszeitAusAktMax) {
   EXPECT_EQ(c.TextMit("Anzahl=").x1, x1 + 1350);
   EXPECT_EQ(c.TextMit("Summe=").x1, x1 + 1750);
   EXPECT_EQ(c.TextMit("Summe=").farbe, Blau);
+  // The live page's indent moves every statistics text, not the title.
+  s.Textrand = 300;
+  Zeichnen(s);
+  EXPECT_EQ(c.TextMit("Min.=").x1, x1 + 450 + 300);
+  EXPECT_EQ(c.TextMit("Summe=").x1, x1 + 1750 + 300);
+  EXPECT_EQ(c.TextMit("Pegel 1").x1, x1 + 50);
 }
 
 // Values above the statistics' start values: the first value is minimum and maximum.

@@ -38,6 +38,9 @@ Kommando KommandoConfig();
 Kommando KommandoDay();
 // poll DIR [...]: a headless viewer run under the plant directory's guard.
 Kommando KommandoPoll();
+// print DIR YYYYMMDD [--group N] (--pdf FILE | --archive | --printer): the daily group print
+// of a stored day by hand.
+Kommando KommandoPrint();
 
 // Every subcommand, in the order of the help.
 std::vector<Kommando> AlleKommandos();
