@@ -6,11 +6,11 @@
 #include <fstream>
 
 #include "anlage_dateien.h"
-#include "aufzeichnung.h"
 #include "cp1252.h"
 #include "druck_archiv.h"
 #include "gruppen_druck.h"
 #include "test_dienste.h"
+#include "test_senke.h"
 #include "text_format.h"
 
 namespace pegel::tagesdruck {
@@ -18,44 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using chart::test::Aufruf;
-using chart::test::AufzeichnendeCanvas;
-
-// A destination that records its pages; Beginnen or Beenden fail on request.
-class TestSenke : public SeitenSenke {
- public:
-  struct Seite {
-    Seitenauftrag auftrag;
-    AufzeichnendeCanvas canvas;
-    bool beendet = false;
-    bool abgebrochen = false;
-  };
-  std::vector<Seite> seiten;
-  bool beginnenScheitert = false;
-  bool beendenScheitert = false;
-  bool offen = false;
-
-  chart::Canvas* Beginnen(const Seitenauftrag& a) override {
-    if (beginnenScheitert) return nullptr;
-    EXPECT_FALSE(offen) << "a job begun while another is open";
-    offen = true;
-    seiten.push_back({a, {}, false, false});
-    return &seiten.back().canvas;
-  }
-  bool Beenden() override {
-    offen = false;
-    seiten.back().beendet = true;
-    return !beendenScheitert;
-  }
-  void Abbrechen() override {
-    offen = false;
-    seiten.back().abgebrochen = true;
-  }
-  std::vector<std::string> Gruppen() const {
-    std::vector<std::string> g;
-    for (const auto& s : seiten) g.push_back(s.auftrag.gruppe);
-    return g;
-  }
-};
 
 // Three parameters: two analog, one digital; `zeilen` rows of the day 05.12.2026.
 class Gruppendruck_ : public ::testing::Test {
