@@ -255,9 +255,7 @@ void Gruppendruck::SeiteDrucken() {
   }
   bool archiv = false;
   if (wahl_.archiv && archiv_ != nullptr) {
-    std::error_code ec;
-    fs::create_directories(auftrag.datei.parent_path(), ec);
-    if (chart::Canvas* c = ec ? nullptr : archiv_->Beginnen(auftrag)) {
+    if (chart::Canvas* c = archiv_->Beginnen(auftrag)) {
       offen.push_back(archiv_);
       flaechen.push_back(c);
       archiv = true;

@@ -245,18 +245,6 @@ TEST_F(Gruppendruck_, FehlerEinerSeiteHaltenDieAnderenNichtAuf) {
   EXPECT_TRUE(drucker.seiten.at(1).beendet);
 }
 
-// An archive folder that cannot be made (a file stands in its place): one line per page, the
-// printer still prints.
-TEST_F(Gruppendruck_, ArchivordnerNichtAnlegbar) {
-  Gruppen({{{1}, "A", true}, {{2}, "B", true}});
-  test::DateiSchreiben(u.s.Pfade.ProgDir / ArchivOrdner, "kein Ordner");
-  EXPECT_EQ(Drucken(), 2);
-  EXPECT_TRUE(archiv.seiten.empty());
-  EXPECT_TRUE(
-      u.Geloggt("Druckarchiv : " + Archiv("A").string() + " kann nicht geschrieben werden"));
-  EXPECT_EQ(drucker.seiten.size(), 2u);
-}
-
 TEST(Druckarchiv, SichereNamen) {
   const std::vector<std::pair<std::string, std::string>> faelle = {
       {"Becken 1", "Becken 1"},

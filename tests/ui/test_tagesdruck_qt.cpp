@@ -104,6 +104,16 @@ TEST_F(TagesdruckQt, UnschreibbareArchivdateiHaeltDieNaechsteGruppeNichtAuf) {
   EXPECT_TRUE(Geloggt("Druckarchiv : " + a.string() + " kann nicht geschrieben werden"));
   EXPECT_FALSE(fs::is_regular_file(a));
   EXPECT_TRUE(fs::exists(tagesdruck::ArchivDatei(verz.pfad(), tag, "B", "")));
+
+  // A file where the archive folder belongs: one line per page, the run goes on.
+  senke.zeilen.clear();
+  fs::remove_all(verz / "Druckarchiv");
+  test::DateiSchreiben(verz / "Druckarchiv", "kein Ordner");
+  Drucken();
+  EXPECT_TRUE(Geloggt("Druckarchiv : " + a.string() + " kann nicht geschrieben werden"));
+  EXPECT_TRUE(
+      Geloggt("Druckarchiv : " + tagesdruck::ArchivDatei(verz.pfad(), tag, "B", "").string() +
+              " kann nicht geschrieben werden"));
 }
 
 // The stored printer, found by name in the private scheduler's list, receives one job per

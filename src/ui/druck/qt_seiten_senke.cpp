@@ -62,6 +62,10 @@ chart::Canvas* PdfSeitenSenke::Beginnen(const tagesdruck::Seitenauftrag& auftrag
   } else {
     ziel_ = eineDatei_ ? *eineDatei_ : auftrag.datei;
     teil_ = eineDatei_ ? ziel_ : fs::path(ziel_).concat(".teil");
+    if (!eineDatei_) {
+      std::error_code ec;  // a folder that cannot be made shows as the file that cannot be opened
+      fs::create_directories(ziel_.parent_path(), ec);
+    }
     pdf_ = std::make_unique<QPdfWriter>(Pfad(teil_));
     pdf_->setResolution(1200);
     pdf_->setTitle(Titel(auftrag));

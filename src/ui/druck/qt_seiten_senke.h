@@ -29,10 +29,10 @@ class DruckerSeitenSenke : public tagesdruck::SeitenSenke {
   std::unique_ptr<QtCanvas> canvas_;
 };
 
-// PDF pages. Without a fixed file every page is a file of its own at the page's `datei`,
-// written under a temporary name and renamed when complete, so that an aborted or failed page
-// leaves no file. With a fixed file all pages go into it, one after the other; Fertig() ends
-// it.
+// PDF pages. Without a fixed file every page is a file of its own at the page's `datei` (its
+// folder made when needed), written under a temporary name and renamed when complete, so that an
+// aborted or failed page leaves no file. With a fixed file all pages go into it, one after the
+// other; Fertig() ends it.
 class PdfSeitenSenke : public tagesdruck::SeitenSenke {
  public:
   PdfSeitenSenke() = default;
