@@ -128,14 +128,6 @@ TEST_F(Druckseite, StatistikzeileMitSummeUndBetriebszeitAusAktMax) {
   EXPECT_EQ(c.TextMit("Pegel 1").x1, x1 + 50);
 }
 
-// Values above the statistics' start values: the first value is minimum and maximum.
-TEST_F(Druckseite, ErsterWertIstMinimumUndMaximum) {
-  ChartSeite s = Seite({1}, {45000, 40000});
-  ASSERT_TRUE(Zeichnen(s));
-  EXPECT_TRUE(c.HatText("Min.=40000,00"));
-  EXPECT_TRUE(c.HatText("Max.=45000,00"));
-}
-
 TEST_F(Druckseite, BandOhneWerteZeigtRahmenTitelUndAnzahlNull) {
   ChartSeite s = Seite({1, 1}, {NoValue, NoValue, NoValue});
   s.Anzeige[1].AktMax = 5;

@@ -33,7 +33,7 @@ class Gruppendruck_ : public ::testing::Test {
     u.s.Druck.DruckerName = "PDF";
     Tag(100);
   }
-  void Tag(int zeilen, const std::string& wert2 = "") {
+  void Tag(int zeilen) {
     test::DateiSchreiben(
         u.s.Pfade.ProgDir / "20261205.PGH",
         test::Kopf(
@@ -42,7 +42,7 @@ class Gruppendruck_ : public ::testing::Test {
     std::string t;
     for (int r = 0; r < zeilen; ++r) {
       t += "1;" + ZeitText(r / 86400.0) + ";" + std::to_string(r % 7) + ",5;" +
-           (wert2.empty() ? std::to_string(30000 + r) : wert2) + ";" + (r % 2 ? "1" : "0") + "\r\n";
+           std::to_string(30000 + r) + ";" + (r % 2 ? "1" : "0") + "\r\n";
     }
     test::DateiSchreiben(u.s.Pfade.ProgDir / "20261205.DAT", t);
   }
@@ -138,7 +138,8 @@ TEST_F(Gruppendruck_, SummeNurAufDerErstenSeiteUndAktMaxZurueckgesetzt) {
   EXPECT_EQ(u.s.Sammler.AktMax[1], 1235);
 }
 
-// The page: time labels from the day's rows, the day in the footer, values above 30000.
+// The page: time labels from the day's rows, the day in the footer, and values above 30000
+// (the statistics' start value) as minimum and maximum.
 TEST_F(Gruppendruck_, SeiteAusDenTagesdaten) {
   Gruppen({{{2}, "Zulauf", true}});
   Drucken();
@@ -167,14 +168,6 @@ TEST_F(Gruppendruck_, MitgliederJenseitsDerSpaltenAusgelassen) {
   EXPECT_TRUE(
       u.Geloggt("Druck : Gruppe Nur fremde: Parameter 8 nicht in den Tagesdaten, "
                 "ausgelassen"));
-}
-
-TEST_F(Gruppendruck_, MemberOhneWerteDrucktAnzahlNull) {
-  Tag(10, "-99999");
-  Gruppen({{{2}, "Leer", true}});
-  EXPECT_EQ(Drucken(), 1);
-  EXPECT_TRUE(drucker.seiten.at(0).canvas.HatText("Anzahl=0"));
-  EXPECT_TRUE(drucker.seiten.at(0).canvas.HatText("Zulauf [l/s]"));
 }
 
 // Without a usable printer the archive is still written and the log names it; a printer
