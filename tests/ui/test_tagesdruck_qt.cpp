@@ -3,14 +3,18 @@
 // queue.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
 #include <cstdio>
 #include <memory>
 
 #include "anlage_dateien.h"
+#include "anwendung.h"
 #include "cp1252.h"
 #include "druck_archiv.h"
 #include "gruppen_druck.h"
+#include "hilfen.h"
 #include "privater_cups.h"
 #include "qt_drucker.h"
 #include "qt_seiten_senke.h"
@@ -138,6 +142,32 @@ TEST_F(TagesdruckQt, CupsQueueErhaeltEinenAuftragJeGruppe) {
   EXPECT_TRUE(fs::exists(tagesdruck::ArchivDatei(verz.pfad(), tag, "Zwei", "")));
 }
 
+// The program's wiring: Test > Druck Mitternacht prints today's pages so far as test pages,
+// and a missing daily print of yesterday is logged at the start.
+TEST(TagesdruckAnwendung, TestdruckAusDemMenueUndFehlenderTagesdruck) {
+  test::TempVerz v;
+  const QDateTime jetzt = QDateTime::currentDateTime();
+  const TDateTime heute =
+      DatumKodieren(jetzt.date().year(), jetzt.date().month(), jetzt.date().day());
+  test::DateiSchreiben(v / "PEGELWART.GRP", test::GruppenSatz(756, {1}, "Becken", true));
+  for (const TDateTime t : {heute - 1, heute}) {
+    const std::string name = DatumZuDateiname(t);
+    test::DateiSchreiben(v / (name + ".PGH"), test::Kopf("1", "1000", {{"Pegel", "1", "0", "m"}}));
+    test::DateiSchreiben(v / (name + ".DAT"), "1;00:00:00;1,5\r\n1;00:00:01;2,5\r\n");
+  }
+  ui::Anwendung a(v.pfad());
+  auto* aktion = a.Hauptfenster().findChild<QAction*>("Drucken1");
+  ASSERT_NE(aktion, nullptr);
+  ASSERT_TRUE(aktion->isEnabled());
+  aktion->trigger();
+  EXPECT_TRUE(fs::exists(tagesdruck::ArchivDatei(v.pfad(), heute, "Becken", "_test")));
+  EXPECT_FALSE(fs::exists(tagesdruck::ArchivDatei(v.pfad(), heute, "Becken", "")));
+  const std::string log = test::DateiLesen(v / "_PEGELWART_LOGALL.TXT");
+  EXPECT_NE(log.find(Ansi("Kein Tagesdruck für ") + DatumText(heute - 1) + " vorhanden"),
+            std::string::npos)
+      << log;
+}
+
 }  // namespace
 }  // namespace pegel
 
@@ -146,7 +176,7 @@ int main(int argc, char** argv) {
   // once. Without a scheduler the PDF cases still run and the CUPS case skips.
   pegel::test::PrivaterCups privat;
   if (privat.Laeuft()) pegel::cups = &privat;
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
