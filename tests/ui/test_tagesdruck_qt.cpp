@@ -140,6 +140,14 @@ TEST_F(TagesdruckQt, CupsQueueErhaeltEinenAuftragJeGruppe) {
   EXPECT_FALSE(Geloggt(Ansi("Ausdruck nicht möglich !")));
   EXPECT_EQ(cups->AufAuftraegeWarten("PDF", vorher + 2).size(), vorher + 2);
   EXPECT_TRUE(fs::exists(tagesdruck::ArchivDatei(verz.pfad(), tag, "Zwei", "")));
+
+  // pegeltool print --printer: the stored printer (here the system default, the PDF queue)
+  // receives the same two jobs; the tool inherits the scheduler's CUPS_SERVER.
+  test::DateiSchreiben(s.Pfade.IniDatei, "[DDE]\r\nDrucker=-1\r\n");
+  const std::string aus = Befehl(std::string(PEGELTOOL) + " print " + verz.pfad().string() +
+                                 " 20261205 --printer 2>&1");
+  EXPECT_NE(aus.find("2 Seiten"), std::string::npos) << aus;
+  EXPECT_EQ(cups->AufAuftraegeWarten("PDF", vorher + 4).size(), vorher + 4);
 }
 
 // The program's wiring: Test > Druck Mitternacht prints today's pages so far as test pages,
