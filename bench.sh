@@ -13,6 +13,7 @@ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPEGEL_TESTS=OFF -DP
   -DCMAKE_CXX_FLAGS="-Wno-error=restrict"
 cmake --build "$BUILD" -j2 --target pegelsim bench_tagesdateien bench_polling bench_chart \
   bench_live_refresh bench_wertliste
+cmake --build "$BUILD" -j2 --target bench_tagesdruck
 
 DATEN="$BUILD/benchdaten"
 rm -rf "$DATEN"
@@ -75,3 +76,6 @@ PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_historie" \
   --benchmark_filter=KlickGegen 2>/dev/null | grep -E "Klick|ReadDataF"
 PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_fo_history" 2>/dev/null \
   | grep -E "^BM_|Benchmark"
+echo "== Tagesdruck: neun Mitglieder, ganzer 1-s-Tag, vom Lesen bis zum PDF-Auftrag (Ziel < 1.5 s)"
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_tagesdruck" --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"

@@ -99,4 +99,30 @@ void BerechneterKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreif
   text(1300, "Anzahl=" + FestFormat(st.Anzahl, 5, 0));
 }
 
+void DruckKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
+               const TGrafikstatistik& st, const ChartAnzeige& a, std::int32_t textrand) {
+  const std::int32_t y = Tiefe(s.P1.d);
+  const std::int32_t xs = Plus(s.P1.x, textrand);
+  auto text = [&](std::int32_t dx, const std::string& t) {
+    New_TextAusgabe(c, f, log, Plus(xs, dx), t, 0, Blau, 3, y);
+  };
+  if (s.Typ == Grafiktyp::Digital) {
+    if (a.AktMax > 0) text(450, "Betriebszeit=" + FestFormat(a.AktMax, 5, 2) + " h");
+    return;
+  }
+  // Without a counted value the start values are no minimum or maximum, and there is no mean.
+  if (st.Anzahl > 0) {
+    text(450, "Min.=" + FestFormat(st.Minimum, 6, 2));
+    text(750, "Max.=" + FestFormat(st.Maximum, 6, 2));
+    text(1050, "Mittel=" + FestFormat(st.Mittelwert, 6, 2));
+  }
+  text(1350, "Anzahl=" + FestFormat(st.Anzahl, 5, 0));
+  if (a.AktMax > 0 && a.GrafikSumTeiler != 0) {
+    const double summe = a.AktMax / a.GrafikSumTeiler;
+    if (std::isfinite(summe)) {
+      text(1750, "Summe=" + FestFormat(summe, 9, 1) + " " + a.GrafikSumEinheit);
+    }
+  }
+}
+
 }  // namespace pegel::chart

@@ -42,4 +42,14 @@ void BerechneterKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreif
                      const TGrafikstatistik& st, const std::vector<double>& werte,
                      std::int32_t textrand, std::int32_t messintervall);
 
+// The printed page's header, from the chart's statistics, in blue, font 3, from
+// x = P1.x + textrand (the indent that keeps long titles clear, as on the live page):
+// analog "Min.=", "Max.=", "Mittel=" (6 digits, 2 decimals; left out while no value counts),
+// "Anzahl=" (5 digits) and, while AktMax is above 0 and the divisor is not 0,
+// "Summe={AktMax / GrafikSumTeiler} {GrafikSumEinheit}" (9 digits, 1 decimal); digital only
+// "Betriebszeit={AktMax} h" (5 digits, 2 decimals) while AktMax is above 0.
+// Throws GeometrieFehler.
+void DruckKopf(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
+               const TGrafikstatistik& st, const ChartAnzeige& a, std::int32_t textrand);
+
 }  // namespace pegel::chart

@@ -62,7 +62,8 @@ bool New_TextAusgabe(Canvas& c, const SchriftTabelle& schriften, Log& log, int x
                      const std::string& text, int ausrichtung, Farbe farbe, int slot, int y,
                      const std::string& name) {
   auto fehler = [&](int nr) {
-    log.LogAll("Fehler " + std::to_string(nr) + " in " + name);
+    log.LogAll("Fehler " + std::to_string(nr) + " in " +
+               (name.empty() ? schriften.AusgabeName() : name));
     return false;
   };
   const Ausrichtung a = ausrichtung == 0   ? Ausrichtung::Links

@@ -33,6 +33,9 @@ class SchriftTabelle {
   void ErzeugerSetzen(Erzeuger e) { erzeuger_ = std::move(e); }
   // Face used by fonts created from now on.
   void NameSetzen(std::string name) { name_ = std::move(name); }
+  // The name under which New_TextAusgabe logs its failures with these fonts.
+  void AusgabeNameSetzen(std::string name) { ausgabeName_ = std::move(name); }
+  const std::string& AusgabeName() const { return ausgabeName_; }
 
   // Creates the font of `slot` (1..10) if the slot is still empty. Tries 11 times; when
   // none succeeds logs "Font({slot}) wurde nicht erzeugt !". False for a bad or used slot
@@ -52,6 +55,7 @@ class SchriftTabelle {
  private:
   Log& log_;
   std::string name_;
+  std::string ausgabeName_ = "New_Textausgabe";
   Erzeuger erzeuger_;
   std::array<std::unique_ptr<Schrift>, SchriftSlots + 1> slots_{};
 };
@@ -60,10 +64,10 @@ class SchriftTabelle {
 // centred, in `farbe` with the font of `slot`. Each failing step logs
 // "Fehler {1..4} in {name}" and returns false: 1 alignment or colour (also a negative
 // colour), 2 selecting the font, 3 drawing (the previous font is still reselected),
-// 4 reselecting the previous font. The live and history pages use the name
-// "New_Textausgabe".
+// 4 reselecting the previous font. `name` empty: the table's AusgabeName (the live and
+// history pages use "New_Textausgabe", the printed page "Druck_New_TextAusgabe").
 bool New_TextAusgabe(Canvas& c, const SchriftTabelle& schriften, Log& log, int x,
                      const std::string& text, int ausrichtung, Farbe farbe, int slot, int y,
-                     const std::string& name = "New_Textausgabe");
+                     const std::string& name = {});
 
 }  // namespace pegel::chart

@@ -59,6 +59,9 @@ struct ChartAnzeige {
   double MaxSkal = 0;
   Farbe Kurvenfarbe = Schwarz;
   Farbe Warnfarbe = Rot;
+  // The printed page: the collector's sum of the day (analog) or operating hours (digital);
+  // printed while above 0.
+  double AktMax = -1.0;
 };
 
 // The history window's scale override ("Skala ändern") and, without it, what the grid

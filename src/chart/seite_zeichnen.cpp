@@ -74,6 +74,11 @@ class Streifenzeichner {
 
   void Kopf() {
     const bool analog = s_.Typ != Grafiktyp::Digital;
+    if (stil_.kopf == Kopfart::Druck) {
+      if (analog) Statistik(st_, werte_, n_, stil_.minimumStart, stil_.maximumStart);
+      DruckKopf(c_, f_, log_, s_, st_, a_, seite_.Textrand);
+      return;
+    }
     if (stil_.kopf == Kopfart::Berechnet) {
       if (analog) Statistik(st_, werte_, n_, stil_.minimumStart, stil_.maximumStart);
       BerechneterKopf(c_, f_, log_, s_, st_, werte_, seite_.Textrand, seite_.Messintervall);
@@ -101,11 +106,15 @@ class Streifenzeichner {
         st_.Minimum = seite_.Skalenvorgabe->UntereGrenze;
         s_.Skalierung = seite_.Skalenvorgabe->SkalaModus;
       }
+      if (stil_.ohneBenutzerskala && s_.Skalierung == 2) s_.Skalierung = 1;
       const double r = Skalieren(s_, st_, a_.MinSkal, a_.MaxSkal);
       if (stil_.skala == Skalenart::Raster) {
         SkalenRaster(c_, f_, log_, s_, st_, r, ah_, seite_.Skalenvorgabe, seite_.RasterVorschlag);
       }
-      if (NulllinieZeichnen(c_, f_, log_, s_, Minus(s_.P1.x, 10), 4, true)) {
+      const bool gezogen = stil_.nulllinieMitText
+                               ? NulllinieZeichnen(c_, f_, log_, s_, Minus(s_.P1.x, 10), 4, true)
+                               : NulllinieZeichnen(c_, f_, log_, s_, s_.P1.x, 3, false);
+      if (gezogen) {
         c_.StiftFarbe(a_.Kurvenfarbe);
         c_.StiftBreite(3);
       }
@@ -127,10 +136,20 @@ class Streifenzeichner {
       case Analogart::Luecken:
         AnalogLuecken(c_, s_, st_, a_, werte_);
         break;
+      case Analogart::Schwarz: {
+        // The cursor trace without a cursor: broken at gaps only, one colour.
+        ChartAnzeige schwarz = a_;
+        schwarz.Kurvenfarbe = pegel::chart::Schwarz;
+        AnalogCursor(c_, s_, st_, schwarz, werte_, -1);
+        break;
+      }
     }
     if (stil_.skala == Skalenart::Raster) {
-      // Blue ticks at the range's ends, without texts.
-      SkalenMarken(c_, f_, log_, s_, st_.Faktor, st_.Maximum, st_.Minimum, false);
+      // Blue ticks at the range's ends, without texts; without a counted value Minimum and
+      // Maximum are only start values.
+      if (st_.Anzahl > 0) {
+        SkalenMarken(c_, f_, log_, s_, st_.Faktor, st_.Maximum, st_.Minimum, false);
+      }
       c_.StiftFarbe(a_.Kurvenfarbe);
       return;
     }
@@ -263,6 +282,19 @@ Seitenstil HistorienStil() {
   s.analog = Analogart::Luecken;
   s.digital = Digitalart::Schwarzweiss;
   s.spurfehlerBeendetSeite = false;
+  return s;
+}
+
+Seitenstil DruckStil() {
+  Seitenstil s = HistorienStil();
+  s.fenster = "GruppeDrucken";
+  s.fussXIntervall = 750;
+  s.fussXDatum = 1350;
+  s.rahmen = Rahmenart::Umrandet;
+  s.kopf = Kopfart::Druck;
+  s.analog = Analogart::Schwarz;
+  s.nulllinieMitText = false;
+  s.ohneBenutzerskala = true;
   return s;
 }
 

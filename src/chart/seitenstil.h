@@ -25,6 +25,8 @@ enum class Kopfart {
                  // when text 4 is set (live)
   Berechnet,     // computed from the chart's values ("Min.=", "Max.=", "Mittel=", "Anzahl=";
                  // digital: "Betriebszeit=" in Sek./Min./Std. of the sample interval)
+  Druck,         // computed like Berechnet, and the day's sum or operating time from the
+                 // chart's AktMax ("Summe=", "Betriebszeit= .. h") while it is above 0
 };
 
 // The labels under a strip.
@@ -46,6 +48,7 @@ enum class Analogart {
             // user scale clamps; warning colour (live)
   Cursor,   // broken at gaps and at the cursor; no clamping, no warning colour (live)
   Luecken,  // broken at gaps and below the chart's minimum; warning colour; no dot (history)
+  Schwarz,  // broken at gaps only, in black; no clamping, no warning colour (printed page)
 };
 
 // How a digital chart shows its states.
@@ -78,6 +81,11 @@ struct Seitenstil {
   Analogart analog = Analogart::Rollend;
   Digitalart digital = Digitalart::Rollend;
   bool digitaleNulllinie = false;  // the cursor mode's null bar ("Digitale Null-Linie")
+  // The zero line: from 1 mm left of the strip with width 4 and the text "0.0" (screen), or
+  // from the strip's left edge with width 3 and no text (printed page).
+  bool nulllinieMitText = true;
+  // The user scale is not used: a chart with Skalierung 2 is scaled from its minimum.
+  bool ohneBenutzerskala = false;
   // A failed trace ends the page (live: the refresh stops until the chart is opened again),
   // or only its strip (history).
   bool spurfehlerBeendetSeite = true;
@@ -95,5 +103,11 @@ Seitenstil LiveStil(bool ganzerTag, bool mitCursor, bool digitaleNulllinie);
 // the silver grid, traces with gaps, black and white digital bars; a failed trace costs only
 // its strip.
 Seitenstil HistorienStil();
+
+// The daily group print: the history page's pieces on paper, with the print's own footer
+// positions, the statistics with the day's sum or operating time, a black trace with gaps,
+// a zero line without text and no user scale. The text output logs as
+// "Druck_New_TextAusgabe" when the font table is named so.
+Seitenstil DruckStil();
 
 }  // namespace pegel::chart

@@ -53,4 +53,17 @@ void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreife
   }
 }
 
+Markenteilung DruckMarken(int zeilen) {
+  Markenteilung m;
+  if (zeilen < 1) return m;
+  int d = 1;
+  m.anzahl = zeilen;
+  while (m.anzahl > 16) {
+    ++d;
+    m.anzahl = zeilen / d;
+  }
+  m.abstand = std::max(1.0, static_cast<double>(zeilen) / m.anzahl);
+  return m;
+}
+
 }  // namespace pegel::chart

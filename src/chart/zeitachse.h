@@ -24,4 +24,13 @@ void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreife
                     const std::vector<std::string>& labels, double punkteProLabel,
                     bool letzterAmEnde);
 
+// The time labels of a printed day of `zeilen` rows: at most 16, the row step d growing from 1
+// until rows div d labels fit; `abstand` = rows / labels (at least 1.0) rows apart. No labels
+// for fewer than one row.
+struct Markenteilung {
+  int anzahl = 0;
+  double abstand = 1.0;
+};
+Markenteilung DruckMarken(int zeilen);
+
 }  // namespace pegel::chart

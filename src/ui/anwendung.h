@@ -7,11 +7,12 @@
 
 #include "dienste.h"
 #include "echtdaten.h"
-#include "hist_grafik.h"
-#include "historie/fo_histograf.h"
 #include "fo_drucker.h"
 #include "fo_grafeinstell.h"
 #include "fo_gruppen.h"
+#include "gruppen_druck.h"
+#include "hist_grafik.h"
+#include "historie/fo_histograf.h"
 #include "historie/fo_history.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
@@ -21,6 +22,7 @@
 #include "main/form1.h"
 #include "qt_dienste.h"
 #include "qt_drucker.h"
+#include "qt_seiten_senke.h"
 #include "state.h"
 #include "viewer.h"
 #include "wertliste/fo_wertliste.h"
@@ -44,21 +46,27 @@ class Anwendung {
   QtDrucker drucker_;
   pegel::Logbuch log_{s_, uhr_, &memo_};
   pegel::Dienste d_{uhr_, meldungen_, ereignisse_, log_, drucker_};
+  // The daily group print: the printer's jobs and the archive's files, and the seam through
+  // which the polling and the menu "Druck Mitternacht" print. Declared before the viewer,
+  // which prints through it, so that it outlives the viewer.
+  DruckerSeitenSenke druckerSeiten_{drucker_.Drucker()};
+  PdfSeitenSenke archivSeiten_;
+  pegel::tagesdruck::Tagesdruck tagesdruck_{&druckerSeiten_, &archivSeiten_};
   std::unique_ptr<pegel::Viewer> viewer_;
   std::unique_ptr<pegel::live::LiveGrafik> liveGrafik_;
   std::unique_ptr<pegel::live::Echtdaten> echtdaten_;
+  std::unique_ptr<pegel::historie::HistGrafik> histGrafik_;
   // Created in the order of the program start; destroyed in reverse.
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TFo_Einstell1> einstell1_;
   std::unique_ptr<TFo_Tagesgrafik> tagesgrafik_;
   std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
-  std::unique_ptr<pegel::historie::HistGrafik> histGrafik_;
-  std::unique_ptr<TFo_HistoGraf> histoGraf_;
-  // The settings dialogs of printer, groups and parameter display.
+  std::unique_ptr<TFo_History> history_;
   std::unique_ptr<TFo_GrafEinstell> grafEinstell_;
+  std::unique_ptr<TFo_HistoGraf> histoGraf_;
+  // The printer dialog exists before the group dialog, whose "Drucker einstellen" opens it.
   std::unique_ptr<TFo_Drucker> drucker1_;
   std::unique_ptr<TFo_Gruppen> gruppen_;
-  std::unique_ptr<TFo_History> history_;
   std::unique_ptr<TFo_Wertliste> wertliste_;
 };
 

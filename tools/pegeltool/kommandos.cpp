@@ -12,6 +12,7 @@ std::vector<Kommando> AlleKommandos() {
       KommandoPrinters(),  //
       KommandoStats(),     //
       KommandoExport(),    //
+      KommandoPrint(),     //
   };
 }
 

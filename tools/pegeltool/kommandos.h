@@ -44,6 +44,9 @@ Kommando KommandoPrinters();
 Kommando KommandoStats();
 // export DIR YYYYMMDD [...] (--xls F | --xlsx F | --csv F [--utf8]): the value table as a file.
 Kommando KommandoExport();
+// print DIR YYYYMMDD [--group N] (--pdf FILE | --archive | --printer): the daily group print
+// of a stored day by hand.
+Kommando KommandoPrint();
 
 // Every subcommand, in the order of the help.
 std::vector<Kommando> AlleKommandos();
