@@ -34,7 +34,7 @@ struct Kommando {
 
 // config DIR [--json]: the configuration as the first start loads it, read-only.
 Kommando KommandoConfig();
-// day DIR YYYYMMDD [--rows A:B] [--json]: summary of a stored day, read-only.
+// day DIR YYYYMMDD [--rows A:B] [--stretches] [--json]: summary of a stored day, read-only.
 Kommando KommandoDay();
 // poll DIR [...]: a headless viewer run under the plant directory's guard.
 Kommando KommandoPoll();
