@@ -64,3 +64,7 @@ echo "== Wertetabelle: Statistik ganzer Tag (Ziel < 150 ms), .xls 12 h (Ziel < 1
 echo "Last (1, 5, 15 min): $(cut -d' ' -f1-3 /proc/loadavg) auf $(nproc) Kernen"
 PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_wertliste" --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"
+
+echo "== Historienseite: neun Parameter ganzer Tag, Bildschirm 1920x1080 (Ziel < 40 ms), PDF (Ziel < 500 ms, < 2 MB)"
+cmake --build "$BUILD" -j2 --target bench_historie_seite
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_historie_seite" 2>/dev/null | grep -E "Median|Ohne|Benchmark|BM_"
