@@ -47,7 +47,7 @@ struct Tagesseite {
   chart::ChartSeite seite;
   std::int32_t zeilen = 0;
 
-  Tagesseite() {
+  explicit Tagesseite(const std::vector<int>& parameter) {
     s.NurLesen = true;
     gitter g;
     zeilen = pegelbench::TagLaden(g);
@@ -65,10 +65,11 @@ struct Tagesseite {
     seite.IntervallEinheit = " Sekunde(n)";
     seite.Messintervall = 1000;
     for (int i = 1; i <= 9; ++i) {
-      const auto& p = s.Tage.TagKopf.Par.at(static_cast<std::size_t>(i));
+      const int nr = parameter.at(static_cast<std::size_t>(i - 1));
+      const auto& p = s.Tage.TagKopf.Par.at(static_cast<std::size_t>(nr));
       seite.Streifen[i].Typ = p.Typ;
       seite.Streifen[i].Skalierung = p.GrafikRef;
-      seite.Grafikspeicher[i] = SpaltenWerte(g, i, 1, zeilen);
+      seite.Grafikspeicher[i] = SpaltenWerte(g, nr, 1, zeilen);
       chart::ChartAnzeige& a = seite.Anzeige[i];
       a.Name = p.Name;
       a.Einheit = p.Einheit;
@@ -95,8 +96,14 @@ struct Tagesseite {
   }
 };
 
+// Parameters 1..9: seven analog ones and two pumps.
 Tagesseite& Tag() {
-  static Tagesseite t;
+  static Tagesseite t({1, 2, 3, 4, 5, 6, 7, 8, 9});
+  return t;
+}
+// Nine analog parameters, for comparison: what the digital bars of every slot cost.
+Tagesseite& AnalogTag() {
+  static Tagesseite t({1, 2, 4, 5, 6, 7, 8, 10, 11});
   return t;
 }
 
@@ -149,6 +156,13 @@ void BM_SeitePdf(benchmark::State& state) {
   state.counters["pdf_MB"] = Ergebnis().pdfMb;
 }
 BENCHMARK(BM_SeitePdf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(7);
+
+void BM_SeiteBildschirmNurAnalog(benchmark::State& state) {
+  if (!AnalogTag().Geladen()) return state.SkipWithError("day not loaded");
+  QImage bild(1920, 1080, QImage::Format_RGB32);
+  for (auto _ : state) AnalogTag().Bildschirm(bild);
+}
+BENCHMARK(BM_SeiteBildschirmNurAnalog)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Every point drawn: what the reduction saves. Takes seconds, so once.
 void BM_SeiteBildschirmUnreduziert(benchmark::State& state) {

@@ -134,34 +134,35 @@ TEST(SpurReduktion, KeepsExtremesColoursAndBreaksOfEveryTraceKind) {
          AnalogCursor(c, s, st, a, w, 9000);
        }},
   };
-  const double pixel = 0.25;  // 667 columns for 20,000 slots
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.name);
-    const TStreifen s = Streifen(f.skalierung);
-    const auto zeichnen = [&](Spaltencanvas& c) {
-      TGrafikstatistik st;
-      st.Minimum = 0;
-      st.Faktor = 5;
-      std::vector<double> w = Werte();
-      f.spur(c, s, st, w);
-      // The next line drawn by the page takes the pen the trace left.
-      c.MoveTo(0, 0);
-      c.LineTo(1, 1);
-      return std::tuple(st.LetztX, st.LetztY, w);
-    };
-    Spaltencanvas voll(0), reduziert(pixel);
-    EXPECT_EQ(zeichnen(voll), zeichnen(reduziert));
-    ASSERT_FALSE(voll.aufrufe.empty());
-    EXPECT_EQ(Feld(voll.aufrufe.back()), Feld(reduziert.aufrufe.back()));
-    voll.aufrufe.pop_back();
-    reduziert.aufrufe.pop_back();
+  // 667 columns for 20,000 slots; and 2670, whose reduced run is drawn in pieces.
+  for (const double pixel : {0.25, 1.0})
+    for (const Fall& f : faelle) {
+      SCOPED_TRACE(f.name + std::string(" ") + std::to_string(pixel));
+      const TStreifen s = Streifen(f.skalierung);
+      const auto zeichnen = [&](Spaltencanvas& c) {
+        TGrafikstatistik st;
+        st.Minimum = 0;
+        st.Faktor = 5;
+        std::vector<double> w = Werte();
+        f.spur(c, s, st, w);
+        // The next line drawn by the page takes the pen the trace left.
+        c.MoveTo(0, 0);
+        c.LineTo(1, 1);
+        return std::tuple(st.LetztX, st.LetztY, w);
+      };
+      Spaltencanvas voll(0), reduziert(pixel);
+      EXPECT_EQ(zeichnen(voll), zeichnen(reduziert));
+      ASSERT_FALSE(voll.aufrufe.empty());
+      EXPECT_EQ(Feld(voll.aufrufe.back()), Feld(reduziert.aufrufe.back()));
+      voll.aufrufe.pop_back();
+      reduziert.aufrufe.pop_back();
 
-    // Four points of some 30 per column, and more where the colour changes.
-    EXPECT_LT(reduziert.aufrufe.size(), voll.aufrufe.size() / 3);
-    EXPECT_EQ(Abdeckung(voll.aufrufe, pixel), Abdeckung(reduziert.aufrufe, pixel));
-    EXPECT_EQ(Laeufe(voll.aufrufe), Laeufe(reduziert.aufrufe));
-    for (const Aufruf& l : reduziert.aufrufe) EXPECT_EQ(l.breite, 4);
-  }
+      // Four points of some 30 per column, and more where the colour changes.
+      EXPECT_LT(reduziert.aufrufe.size(), voll.aufrufe.size() / (pixel < 1 ? 3 : 1.5));
+      EXPECT_EQ(Abdeckung(voll.aufrufe, pixel), Abdeckung(reduziert.aufrufe, pixel));
+      EXPECT_EQ(Laeufe(voll.aufrufe), Laeufe(reduziert.aufrufe));
+      for (const Aufruf& l : reduziert.aufrufe) EXPECT_EQ(l.breite, 4);
+    }
 }
 
 TEST(SpurReduktion, TheSpikeAndTheGapAreDrawnWhereThePointsWere) {
@@ -205,22 +206,42 @@ TEST(SpurReduktion, FewSlotsAndCanvasesWithoutColumnsPassStraightThrough) {
   }
 }
 
-// On a whole history page only the trace lines differ: frames, texts, grid, zero line and the
-// blue ticks after the trace are drawn as before.
+// What the fills leave inside the box [x1, x2) x [y1, y2) of logical units, filled in order.
+std::vector<Farbe> Gefuellt(const std::vector<Aufruf>& aufrufe, int x1, int y1, int x2, int y2) {
+  const int w = x2 - x1, h = y2 - y1;
+  std::vector<Farbe> bild(static_cast<std::size_t>(w * h), Weiss);
+  for (const Aufruf& a : aufrufe) {
+    if (a.art != Aufruf::Fuellung) continue;
+    const int ax1 = std::max(std::min(a.x1, a.x2), x1), ax2 = std::min(std::max(a.x1, a.x2), x2);
+    const int ay1 = std::max(std::min(a.y1, a.y2), y1), ay2 = std::min(std::max(a.y1, a.y2), y2);
+    for (int y = ay1; y < ay2; ++y) {
+      for (int x = ax1; x < ax2; ++x)
+        bild[static_cast<std::size_t>((y - y1) * w + x - x1)] = a.farbe;
+    }
+  }
+  return bild;
+}
+
+// On a whole history page only the traces are drawn differently: frames, texts, grid, zero
+// line and the blue ticks after the trace are drawn as before, and the digital bars, joined,
+// fill the strip as they did bar by bar.
 TEST(SpurReduktion, OnAPageEverythingButTheTraceStaysTheSame) {
   pegel::test::Umgebung u;
   SchriftTabelle f{u.log};
   f.SeitenSchriftenErzeugen();
+  TStreifen digital;
   const auto zeichnen = [&](Spaltencanvas& c) {
     ChartSeite s = test::TestSeite({1, 2, 1}, 19999, 0);
     s.Grafikspeicher[1] = Werte();
     for (std::size_t j = 0; j < 20000; ++j) s.Grafikspeicher[2][j] = (j / 700) % 2;
+    s.Grafikspeicher[2][9999] = NoValue;
     s.Grafikspeicher[3] = Werte();
     for (double& v : s.Grafikspeicher[3]) v -= 50;  // crosses zero: a zero line
     s.Anzeige[1].UpWarn = s.Anzeige[3].UpWarn = 85;
     s.Anzeige[1].LoWarn = s.Anzeige[3].LoWarn = -40;
     SeitenUmfeld umfeld{u.log, u.ereignisse, u.uhr, nullptr, {}};
     EXPECT_TRUE(SeiteZeichnen(s, HistorienStil(), c, f, umfeld, Ziel::Datei, Seitenart::Voll));
+    digital = s.Streifen[2];
   };
   Spaltencanvas voll(0), reduziert(0.25);
   zeichnen(voll);
@@ -231,13 +252,19 @@ TEST(SpurReduktion, OnAPageEverythingButTheTraceStaysTheSame) {
   const auto ohneSpur = [&](const std::vector<Aufruf>& alle) {
     std::vector<std::tuple<int, int, int, int, int, Farbe, int, std::string>> r;
     for (const Aufruf& a : alle) {
-      if (!spur(a)) r.push_back(Feld(a));
+      if (!spur(a) && a.art != Aufruf::Fuellung) r.push_back(Feld(a));
     }
     return r;
   };
   EXPECT_EQ(ohneSpur(voll.aufrufe), ohneSpur(reduziert.aufrufe));
   EXPECT_LT(std::count_if(reduziert.aufrufe.begin(), reduziert.aufrufe.end(), spur),
             std::count_if(voll.aufrufe.begin(), voll.aufrufe.end(), spur) / 3);
+
+  const int x1 = digital.P1.x, x2 = digital.P2.x, y1 = -digital.P2.d, y2 = -digital.P1.d;
+  EXPECT_TRUE(Gefuellt(voll.aufrufe, x1, y1, x2, y2) ==
+              Gefuellt(reduziert.aufrufe, x1, y1, x2, y2));
+  const auto fuellungen = [](const Spaltencanvas& c) { return c.Alle(Aufruf::Fuellung).size(); };
+  EXPECT_LT(fuellungen(reduziert), fuellungen(voll) / 100);
 }
 
 }  // namespace
