@@ -64,6 +64,12 @@ echo "== Wertetabelle: Statistik ganzer Tag (Ziel < 150 ms), .xls 12 h (Ziel < 1
 echo "Last (1, 5, 15 min): $(cut -d' ' -f1-3 /proc/loadavg) auf $(nproc) Kernen"
 PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_wertliste" --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"
+echo "== Verlauf: Klick auf einen Tag gegen ReadDataF (Ziel <= 1,5x), Fenster ohne Stillstand > 100 ms"
+cmake --build "$BUILD" -j2 --target bench_historie bench_fo_history
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_historie" \
+  --benchmark_filter=KlickGegen 2>/dev/null | grep -E "Klick|ReadDataF"
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_fo_history" 2>/dev/null \
+  | grep -E "^BM_|Benchmark"
 
 echo "== Historienseite: neun Parameter ganzer Tag, Bildschirm 1920x1080 (Ziel < 40 ms), PDF (Ziel < 500 ms, < 2 MB)"
 cmake --build "$BUILD" -j2 --target bench_historie_seite

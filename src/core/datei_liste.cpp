@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cp1252.h"
+#include "ini_schluessel.h"
 
 namespace pegel {
 
@@ -97,8 +98,13 @@ std::string DateiMuster(std::string_view maske, bool exakt, TDateTime datum) {
   return muster + std::string(maske);
 }
 
-DateiListeErgebnis DateiListe(std::string_view maske, bool exakt, TDateTime datum,
-                              const std::filesystem::path& verzeichnis) {
+namespace {
+
+// The files of `verzeichnis` whose names match the pattern that `muster` makes of the
+// checked mask.
+template <class Muster>
+DateiListeErgebnis Auflisten(std::string_view maske, const std::filesystem::path& verzeichnis,
+                             Muster muster_aus) {
   DateiListeErgebnis e;
   const auto geprueft = DateiMaskePruefen(maske);
   if (!geprueft) {
@@ -112,7 +118,7 @@ DateiListeErgebnis DateiListe(std::string_view maske, bool exakt, TDateTime datu
   };
   try {
     std::vector<Fund> gefunden;
-    const std::string muster = DateiMuster(*geprueft, exakt, datum);
+    const std::string muster = muster_aus(*geprueft);
     std::error_code ec;
     std::filesystem::directory_iterator it(
         verzeichnis, std::filesystem::directory_options::skip_permission_denied, ec);
@@ -134,6 +140,20 @@ DateiListeErgebnis DateiListe(std::string_view maske, bool exakt, TDateTime datu
   return e;
 }
 
+}  // namespace
+
+DateiListeErgebnis DateiListe(std::string_view maske, bool exakt, TDateTime datum,
+                              const std::filesystem::path& verzeichnis) {
+  return Auflisten(maske, verzeichnis,
+                   [&](const std::string& m) { return DateiMuster(m, exakt, datum); });
+}
+
+DateiListeErgebnis DateiListeOhneDatum(std::string_view maske,
+                                       const std::filesystem::path& verzeichnis) {
+  return Auflisten(maske, verzeichnis,
+                   [](const std::string& m) { return m == "*.*" ? std::string("*") : m; });
+}
+
 std::filesystem::path SicherungsVerzeichnis(const std::optional<std::string>& iniWert,
                                             const std::filesystem::path& progDir) {
   std::filesystem::path p = progDir;
@@ -141,6 +161,12 @@ std::filesystem::path SicherungsVerzeichnis(const std::optional<std::string>& in
   // Appending an empty name adds the separator when it is missing.
   if (p.has_filename()) p /= "";
   return p;
+}
+
+std::filesystem::path SicherungAusIni(const std::filesystem::path& iniDatei,
+                                      const std::filesystem::path& progDir) {
+  const IniEinstellungen ini(iniDatei, true);
+  return SicherungsVerzeichnis(ini.Lesen(Schluessel::DDE_Sicherung), progDir);
 }
 
 bool GleichesVerzeichnis(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -46,11 +46,21 @@ struct DateiListeErgebnis {
 DateiListeErgebnis DateiListe(std::string_view maske, bool exakt, TDateTime datum,
                               const std::filesystem::path& verzeichnis);
 
+// The files of `verzeichnis` matching the checked mask alone, without a date: what
+// "Daten suchen" lists of the chosen file's directory. Otherwise as DateiListe.
+DateiListeErgebnis DateiListeOhneDatum(std::string_view maske,
+                                       const std::filesystem::path& verzeichnis);
+
 // The directory that [DDE] Sicherung names (the value as read from the INI file,
 // Windows-1252), always with a trailing separator so that file names can be appended;
 // `progDir` with a trailing separator when the key is missing or its value is empty.
 std::filesystem::path SicherungsVerzeichnis(const std::optional<std::string>& iniWert,
                                             const std::filesystem::path& progDir);
+
+// SicherungsVerzeichnis of the [DDE] Sicherung key of the INI file `iniDatei`, which is
+// only read. A missing or unreadable file gives `progDir`. Never throws but std::bad_alloc.
+std::filesystem::path SicherungAusIni(const std::filesystem::path& iniDatei,
+                                      const std::filesystem::path& progDir);
 
 // Whether two directory paths name the same directory, with or without a trailing
 // separator (compared as text, after "." and ".." are resolved lexically).

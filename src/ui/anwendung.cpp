@@ -22,6 +22,9 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
     }
     echtdatenFenster_->exec();
   });
+  // The history browser, opened by "Gespeicherte Daten".
+  history_ = std::make_unique<TFo_History>(s_, d_);
+  form1_->AktionSetzen("btHistoryZeigen", [this] { history_->exec(); });
 }
 
 QString InstanzName(const QString& programmDatei) {

@@ -7,6 +7,7 @@
 
 #include "dienste.h"
 #include "echtdaten.h"
+#include "historie/fo_history.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
 #include "live_grafik.h"
@@ -43,6 +44,7 @@ class Anwendung {
   std::unique_ptr<TFo_Einstell1> einstell1_;
   std::unique_ptr<TFo_Tagesgrafik> tagesgrafik_;
   std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
+  std::unique_ptr<TFo_History> history_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.

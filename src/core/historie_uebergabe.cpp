@@ -1,0 +1,67 @@
+#include "historie_uebergabe.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "grenzen.h"
+
+namespace pegel {
+
+std::string UnbekannterParameterText(int parameter) {
+  return "Parameter " + std::to_string(parameter) + " ist nicht vorhanden !";
+}
+
+UebergabeErgebnis HistorienUebergabe(const gitter& tag, const Kopfdaten& histKopf,
+                                     const ParameterTabelle& par, std::int32_t selStart,
+                                     std::int32_t selEnd, const std::vector<int>& parameter,
+                                     TDateTime tagDatum) {
+  UebergabeErgebnis ergebnis;
+  // In 64 bits: a band from a bar that was never loaded must not overflow.
+  const std::int64_t breite = static_cast<std::int64_t>(selEnd) - selStart + 1;
+  const std::int32_t zeilen = breite < 0 ? 0
+                                         : static_cast<std::int32_t>(std::min<std::int64_t>(
+                                               breite, std::numeric_limits<std::int32_t>::max()));
+  if (auto meldung = GrafikUebergabePruefen(zeilen, parameter.size())) {
+    ergebnis.Meldung = std::move(meldung);
+    return ergebnis;
+  }
+  for (const int i : parameter) {
+    if (i < 1 || i > MaxItems) {
+      ergebnis.Meldung = UnbekannterParameterText(i);
+      return ergebnis;
+    }
+  }
+
+  HistorienBereich& b = ergebnis.Bereich;
+  b.Itemcount = histKopf.Itemcount;
+  b.SelStart = selStart;
+  b.SelEnd = selEnd;
+  b.Zeilen = zeilen;
+  b.Tag = tagDatum;
+  const Zeitteilung teilung = ZeitTeilung(zeilen);
+  b.Zeitlabels = Zeitlabels(tag, selStart, zeilen, teilung);
+  b.PunkteProLabel = teilung.schritt;
+
+  b.Kurven.reserve(parameter.size());
+  for (const int i : parameter) {
+    const Kopfdaten::Parameter& kopf = histKopf.Par.at(static_cast<std::size_t>(i));
+    const Parameter& p = par.at(i);
+    HistorienKurve k;
+    k.Parameter = i;
+    k.Name = kopf.Name;
+    k.Einheit = kopf.Einheit;
+    k.Typ = Roh(kopf.Typ);
+    k.Ref = kopf.GrafikRef;
+    k.Kurvenfarbe = p.ColorNorm;
+    k.Warnfarbe = p.ColorWarn;
+    k.UpWarn = p.UpWarn;
+    k.LoWarn = p.LoWarn;
+    k.MinSkal = p.MinSkal;
+    k.MaxSkal = p.MaxSkal;
+    k.Werte = SpaltenWerte(tag, i, selStart, zeilen);
+    b.Kurven.push_back(std::move(k));
+  }
+  return ergebnis;
+}
+
+}  // namespace pegel
