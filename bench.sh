@@ -74,3 +74,9 @@ PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_fo_history" 2>/dev/nul
 echo "== Historienseite: neun Parameter ganzer Tag, Bildschirm 1920x1080 (Ziel < 40 ms), PDF (Ziel < 500 ms, < 2 MB)"
 cmake --build "$BUILD" -j2 --target bench_historie_seite
 PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_historie_seite" 2>/dev/null | grep -E "Median|Ohne|Benchmark|BM_"
+
+echo "== Verlaufsgrafik: Tag laden (Tagmenue) gegen ReadDataF, Seite mit neun Streifen ganzer Tag"
+echo "   auf dem Bildschirm 1920x1080 (Ziel < 40 ms) und als PDF (Ziel < 500 ms, < 2 MB)"
+cmake --build "$BUILD" -j2 --target bench_hist_grafik
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_hist_grafik" --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"

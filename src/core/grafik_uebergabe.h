@@ -66,6 +66,9 @@ struct HistorienBereich {
   double PunkteProLabel = 1.0;
   TDateTime Tag = 0;  // the day of the loaded file
   std::vector<HistorienKurve> Kurven;
+  // The loaded day's own sample interval in ms (its header's; the footer and the operating
+  // time of digital charts). 0 when the loader does not know it.
+  std::int32_t Messintervall = 0;
 };
 
 // The message that stops a chart hand-off of `zeilen` rows and `parameter` chosen

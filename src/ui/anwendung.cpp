@@ -25,6 +25,10 @@ Anwendung::Anwendung(const std::filesystem::path& progDir) {
   // The history browser, opened by "Gespeicherte Daten".
   history_ = std::make_unique<TFo_History>(s_, d_);
   form1_->AktionSetzen("btHistoryZeigen", [this] { history_->exec(); });
+  histGrafik_ = std::make_unique<pegel::historie::HistGrafik>(s_, d_);
+  histoGraf_ = std::make_unique<TFo_HistoGraf>(s_, d_, *histGrafik_, &drucker_.Drucker());
+  form1_->AktionSetzen("Anzeige1", [this] { histoGraf_->AlteDatenZeigen(); });
+  tagesgrafik_->GesternSetzen([this] { histoGraf_->AlteDatenZeigen(); });
 }
 
 QString InstanzName(const QString& programmDatei) {

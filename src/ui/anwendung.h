@@ -8,6 +8,8 @@
 #include "dienste.h"
 #include "echtdaten.h"
 #include "historie/fo_history.h"
+#include "hist_grafik.h"
+#include "historie/fo_histograf.h"
 #include "live/fo_echtdaten.h"
 #include "live/fo_tagesgrafik.h"
 #include "live_grafik.h"
@@ -45,6 +47,8 @@ class Anwendung {
   std::unique_ptr<TFo_Tagesgrafik> tagesgrafik_;
   std::unique_ptr<TFo_Echtdaten> echtdatenFenster_;
   std::unique_ptr<TFo_History> history_;
+  std::unique_ptr<pegel::historie::HistGrafik> histGrafik_;
+  std::unique_ptr<TFo_HistoGraf> histoGraf_;
 };
 
 // The single-instance guard's lock file name for a program file: its name in lower case.

@@ -46,7 +46,7 @@ TFo_Tagesgrafik::TFo_Tagesgrafik(pegel::PegelStatus& s, pegel::Dienste& d, LiveG
   Drucken1_->setObjectName("Drucken1");
   auto* gestern = menue->addAction(T("  Daten von gestern   "));
   gestern->setObjectName("TagWahl1");
-  gestern->setEnabled(false);  // the history chart comes with its own window
+  gestern->setEnabled(false);  // until the history chart is handed in (GesternSetzen)
   auto* zurueck = menue->addAction(T("    Zurück    "));
   zurueck->setObjectName("Zurueck1");
   auto* neu = menue->addAction(T("  Neu zeichnen  "));
@@ -73,6 +73,12 @@ void TFo_Tagesgrafik::LiveTabelleSetzen(std::function<void(bool)> timerRefresh,
                                         std::function<void()> panelEin) {
   timerRefresh_ = std::move(timerRefresh);
   panelEin_ = std::move(panelEin);
+}
+
+void TFo_Tagesgrafik::GesternSetzen(std::function<void()> zeigen) {
+  auto* gestern = findChild<QAction*>("TagWahl1");
+  gestern->setEnabled(true);
+  connect(gestern, &QAction::triggered, this, [zeigen = std::move(zeigen)] { zeigen(); });
 }
 
 void TFo_Tagesgrafik::QuerBeschriften() {

@@ -30,6 +30,9 @@ class TFo_Tagesgrafik : public QDialog {
 
   // The live table's refresh timer on and off, and its selection panel on again.
   void LiveTabelleSetzen(std::function<void(bool)> timerRefresh, std::function<void()> panelEin);
+  // "  Daten von gestern   " shows yesterday's stored data through `zeigen`; until it is
+  // handed in the entry stays disabled.
+  void GesternSetzen(std::function<void()> zeigen);
 
   // Shows the window maximised and modal.
   int Zeigen();
