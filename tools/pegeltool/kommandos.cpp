@@ -4,7 +4,9 @@
 
 namespace pegeltool {
 
-std::vector<Kommando> AlleKommandos() { return {KommandoConfig(), KommandoDay(), KommandoPoll()}; }
+std::vector<Kommando> AlleKommandos() {
+  return {KommandoConfig(), KommandoDay(), KommandoPoll(), KommandoChart()};
+}
 
 kommandozeile::Option JsonOption(bool& json) {
   return {"--json", "", "ein JSON-Objekt statt Text ausgeben",

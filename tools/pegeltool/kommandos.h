@@ -38,6 +38,9 @@ Kommando KommandoConfig();
 Kommando KommandoDay();
 // poll DIR [...]: a headless viewer run under the plant directory's guard.
 Kommando KommandoPoll();
+// chart DIR YYYYMMDD (--params LIST | --group N) [...]: the history page as PNG or PDF,
+// read-only.
+Kommando KommandoChart();
 
 // Every subcommand, in the order of the help.
 std::vector<Kommando> AlleKommandos();
