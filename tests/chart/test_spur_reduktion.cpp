@@ -165,23 +165,6 @@ TEST(SpurReduktion, KeepsExtremesColoursAndBreaksOfEveryTraceKind) {
     }
 }
 
-TEST(SpurReduktion, TheSpikeAndTheGapAreDrawnWhereThePointsWere) {
-  Spaltencanvas c(0.5);
-  TGrafikstatistik st;
-  st.Minimum = 0;
-  st.Faktor = 5;
-  AnalogLuecken(c, Streifen(), st, Anzeige(), Werte());
-  const double dx = 2570.0 / 19999;
-  const int xSpitze = static_cast<int>(std::lround(7777 * dx + 150));
-  bool spitze = false;
-  for (const Aufruf& l : c.aufrufe) {
-    if (l.x1 == xSpitze && l.y1 == 5 * 100 - 900) spitze = l.farbe == Warnung;
-    // Nothing is drawn inside the run of missing values.
-    EXPECT_FALSE(l.x1 > std::lround(3000 * dx + 150) && l.x1 < std::lround(3099 * dx + 150));
-  }
-  EXPECT_TRUE(spitze) << "the highest point, in the warning colour";
-}
-
 // A trace with no more slots than columns, and a canvas without columns, get every call as
 // drawn: the live pages and the recorded pages stay as they were.
 TEST(SpurReduktion, FewSlotsAndCanvasesWithoutColumnsPassStraightThrough) {

@@ -157,10 +157,6 @@ TEST_F(SpurBild, ReducedTracesMatchTheFullOnesWithinOnePixel) {
     const QImage reduziert = Bild<ui::QtCanvas>(fall.w, fall.h, fall.abbildung, fall.glatt);
     const QImage voll = Bild<Unreduziert>(fall.w, fall.h, fall.abbildung, fall.glatt);
     ASSERT_NE(reduziert, QImage());
-    if (const char* ablage = std::getenv("PEGEL_BILD_ABLAGE")) {
-      reduziert.save(QString(ablage) + "/" + fall.name + "_reduziert.png");
-      voll.save(QString(ablage) + "/" + fall.name + "_voll.png");
-    }
     int spur = 0;
     for (int y = 0; y < voll.height(); ++y) {
       for (int x = 0; x < voll.width(); ++x) spur += Spurfarbe(voll.pixel(x, y)) >= 0;
