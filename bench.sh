@@ -71,30 +71,14 @@ PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_historie" \
 PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_fo_history" 2>/dev/null \
   | grep -E "^BM_|Benchmark"
 
-echo "== Historienseite: neun Parameter ganzer Tag, Bildschirm 1920x1080 (Ziel < 40 ms), PDF (Ziel < 500 ms, < 2 MB)"
+echo "== Historienseite: neun Parameter ganzer Tag, Bildschirm 1920x1080 (Ziel < 40 ms), PDF (Ziel < 500 ms, < 2 MB);"
+echo "   pegeltool chart derselben Seite als PNG gegen ReadDataF (Ziel <= 2,5x)"
 cmake --build "$BUILD" -j2 --target bench_historie_seite pegeltool
-PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_historie_seite" 2>/dev/null | grep -E "Median|Ohne|Benchmark|BM_"
+PEGEL_BENCH_DAT="$DATEN/20261205.DAT" PEGEL_BENCH_PEGELTOOL="$BUILD/tools/pegeltool/pegeltool" \
+  "$BUILD/bench/bench_historie_seite" 2>/dev/null | grep -E "Median|Ohne|pegeltool|Benchmark|BM_"
 
 echo "== Verlaufsgrafik: Tag laden (Tagmenue) gegen ReadDataF, Seite mit neun Streifen ganzer Tag"
 echo "   auf dem Bildschirm 1920x1080 (Ziel < 40 ms) und als PDF (Ziel < 500 ms, < 2 MB)"
 cmake --build "$BUILD" -j2 --target bench_hist_grafik
 PEGEL_BENCH_DAT="$DATEN/20261205.DAT" "$BUILD/bench/bench_hist_grafik" --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "median|Benchmark"
-echo "== pegeltool chart, neun Parameter ganzer Tag als PNG, Prozess gegen ReadDataF (Ziel <= 2,5x)"
-python3 - "$BUILD/tools/pegeltool/pegeltool" "$DATEN" "$JSON" <<'PY'
-import json, os, statistics, subprocess, sys, tempfile, time
-tool, daten, js = sys.argv[1:4]
-rd = {x["run_name"].split("/")[0]: x for x in json.load(open(js))["benchmarks"]
-      if x.get("aggregate_name") == "median"}["BM_ReadDataF"]["real_time"]
-png = os.path.join(tempfile.mkdtemp(), "tag.png")
-zeiten = []
-for _ in range(7):
-    t0 = time.perf_counter()
-    r = subprocess.run([tool, "chart", daten, "20261205", "--params", "1,2,3,4,5,6,7,8,9",
-                        "--png", png], capture_output=True)
-    zeiten.append((time.perf_counter() - t0) * 1000)
-    if r.returncode != 0:
-        sys.exit("pegeltool chart: " + r.stderr.decode())
-m = statistics.median(zeiten)
-print(f"Median pegeltool chart: {m:8.1f} ms = {m / rd:.2f} x ReadDataF ({rd:.1f} ms)   (Ziel <= 2,5)")
-PY

@@ -1,8 +1,12 @@
 // The history page of nine parameters over the whole benchmark day (180 parameters sampled
 // every second, 86,400 rows): drawn on the screen at 1920 x 1080 (target below 40 ms) and
 // printed to a PDF as a file page (target below 500 ms, the file below 2 MB). For
-// comparison, the same screen page with every point drawn, once.
+// comparison, the same screen page with every point drawn, once. With PEGEL_BENCH_PEGELTOOL
+// set to the tool, also `pegeltool chart` of those nine parameters to a PNG, from process
+// start to exit, against ReadDataF on the same file (target at most 2.5 times), the two in
+// turn so that a machine busy elsewhere slows both alike.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -11,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "abbildung.h"
 #include "bench_tag.h"
@@ -109,6 +114,7 @@ Tagesseite& AnalogTag() {
 
 struct Ergebnisse {
   double bildschirm = 0, pdf = 0, pdfMb = 0, unreduziert = 0;
+  double lesen = 0, chart = 0, lesenCpu = 0, chartCpu = 0;
 };
 Ergebnisse& Ergebnis() {
   static Ergebnisse e;
@@ -176,6 +182,51 @@ BENCHMARK(BM_SeiteBildschirmUnreduziert)
     ->UseRealTime()
     ->Iterations(1);
 
+double KindCpuMs() {
+  rusage r{};
+  getrusage(RUSAGE_CHILDREN, &r);
+  return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 +
+         (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
+}
+
+double EigeneCpuMs() {
+  rusage r{};
+  getrusage(RUSAGE_SELF, &r);
+  return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 +
+         (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
+}
+
+void BM_ChartGegenReadDataF(benchmark::State& state) {
+  const char* tool = std::getenv("PEGEL_BENCH_PEGELTOOL");
+  if (tool == nullptr) return state.SkipWithError("PEGEL_BENCH_PEGELTOOL not set");
+  const auto png = std::filesystem::temp_directory_path() / "bench_pegeltool_chart.png";
+  const std::string befehl =
+      std::string("'") + tool + "' chart '" + pegelbench::TagDatei().parent_path().string() +
+      "' 20261205 --params 1,2,3,4,5,6,7,8,9 --png '" + png.string() + "' > /dev/null 2>&1";
+  std::vector<double> lesen, chart, lesenCpu, chartCpu;
+  bool ok = true;
+  for (auto _ : state) {
+    double c0 = EigeneCpuMs();
+    lesen.push_back(Ms([&] {
+      gitter g;
+      ok = pegelbench::TagLaden(g) > 0 && ok;
+    }));
+    lesenCpu.push_back(EigeneCpuMs() - c0);
+    c0 = KindCpuMs();
+    chart.push_back(Ms([&] { ok = std::system(befehl.c_str()) == 0 && ok; }));
+    chartCpu.push_back(KindCpuMs() - c0);
+  }
+  std::filesystem::remove(png);
+  if (!ok) return state.SkipWithError("ReadDataF or pegeltool chart failed");
+  Ergebnis().lesen = Median(lesen);
+  Ergebnis().chart = Median(chart);
+  Ergebnis().lesenCpu = Median(lesenCpu);
+  Ergebnis().chartCpu = Median(chartCpu);
+  state.counters["Verhaeltnis"] = Ergebnis().chart / Ergebnis().lesen;
+  state.counters["Verhaeltnis_cpu"] = Ergebnis().chartCpu / Ergebnis().lesenCpu;
+}
+BENCHMARK(BM_ChartGegenReadDataF)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(7);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -199,6 +250,12 @@ int main(int argc, char** argv) {
   if (e.unreduziert > 0 && e.bildschirm > 0) {
     std::printf("Ohne Reduktion je Pixelspalte: %.0f ms = %.0f x die reduzierte Seite\n",
                 e.unreduziert, e.unreduziert / e.bildschirm);
+  }
+  if (e.lesen > 0) {
+    std::printf(
+        "pegeltool chart neun Parameter als PNG: Median %.0f ms = %.2f x ReadDataF "
+        "(%.0f ms), Ziel <= 2,5; CPU-Zeit %.0f ms = %.2f x (%.0f ms)\n",
+        e.chart, e.chart / e.lesen, e.lesen, e.chartCpu, e.chartCpu / e.lesenCpu, e.lesenCpu);
   }
   return 0;
 }
