@@ -3,6 +3,7 @@
 #include "geometrie.h"
 #include "raster.h"
 #include "skalierung.h"
+#include "spur_reduktion.h"
 
 namespace pegel::chart {
 
@@ -17,9 +18,10 @@ bool Warnt(const ChartAnzeige& a, double v) {
 
 }  // namespace
 
-void AnalogRollend(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
+void AnalogRollend(Canvas& ziel, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
                    std::vector<double>& werte) {
   const int n = HoechsterIndex(werte);
+  SpurReduktion c(ziel, s, n);
   const Raster r = SlotRaster(s, n);
   c.StiftBreite(4);
   bool erster = true;
@@ -53,9 +55,10 @@ void AnalogRollend(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const Ch
   }
 }
 
-void AnalogCursor(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
+void AnalogCursor(Canvas& ziel, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
                   const std::vector<double>& werte, int schreibposition) {
   const int n = HoechsterIndex(werte);
+  SpurReduktion c(ziel, s, n);
   const Raster r = SlotRaster(s, n);
   c.StiftBreite(4);
   c.StiftFarbe(a.Kurvenfarbe);
@@ -78,9 +81,10 @@ void AnalogCursor(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const Cha
   }
 }
 
-void AnalogLuecken(Canvas& c, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
+void AnalogLuecken(Canvas& ziel, const TStreifen& s, TGrafikstatistik& st, const ChartAnzeige& a,
                    const std::vector<double>& werte) {
   const int n = HoechsterIndex(werte);
+  SpurReduktion c(ziel, s, n);
   const Raster r = SlotRaster(s, n);
   c.StiftBreite(4);
   for (int j = 0; j <= n; ++j) {

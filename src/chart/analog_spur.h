@@ -1,4 +1,5 @@
-// The traces of an analog chart.
+// The traces of an analog chart. A trace of more slots than its strip has device pixel
+// columns reaches the canvas reduced per column (spur_reduktion.h).
 #pragma once
 
 #include <vector>

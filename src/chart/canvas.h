@@ -49,6 +49,11 @@ class Canvas {
   virtual bool SchriftWaehlen(const Schrift* neu, const Schrift*& vorher) = 0;
   // Text in Windows-1252 with its bottom edge on (x, y), aligned as last set.
   virtual bool Text(int x, int y, const std::string& text) = 0;
+
+  // Device pixels per logical unit along x, so that a trace of more points than the device
+  // shows can be reduced to what it shows; 0 (the default) when the device has no pixels to
+  // speak of, and every point is drawn.
+  virtual double PixelProEinheit() const { return 0; }
 };
 
 }  // namespace pegel::chart

@@ -4,6 +4,7 @@
 
 #include "geometrie.h"
 #include "raster.h"
+#include "spur_reduktion.h"
 
 namespace pegel::chart {
 
@@ -58,9 +59,10 @@ void DigitalRollend(Canvas& c, const TStreifen& s, TGrafikstatistik& st,
   }
 }
 
-void DigitalJeSlot(Canvas& c, const TStreifen& s, const std::vector<double>& werte,
+void DigitalJeSlot(Canvas& ziel, const TStreifen& s, const std::vector<double>& werte,
                    int rotePosition, bool nullLinie) {
   const int n = static_cast<int>(werte.size()) - 1;
+  BalkenReduktion c(ziel, s, n);
   const Balken b{s, SlotRaster(s, n), n};
   for (int j = 0; j <= n; ++j) {
     const Farbe dunkel = j == rotePosition ? Rot : Schwarz;

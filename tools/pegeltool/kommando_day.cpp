@@ -1,5 +1,6 @@
-// pegeltool day DIR YYYYMMDD [--rows A:B] [--json]: loads a stored day as the day loaders
-// do and summarises it.
+// pegeltool day DIR YYYYMMDD [--rows A:B] [--stretches] [--json]: loads a stored day as the
+// day loaders do and summarises it, with the continuous stretches of sampling as the history
+// browser lists them.
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "abschnitte.h"
 #include "cp1252.h"
 #include "headless_dienste.h"
 #include "kommandos.h"
@@ -38,6 +40,7 @@ Bereich BereichLesen(const std::string& t) {
 
 struct DayOptionen {
   std::optional<Bereich> zeilenBereich;
+  bool abschnitte = false;
   bool json = false;
 };
 
@@ -88,6 +91,10 @@ int Day(const DayOptionen& o, const std::vector<std::string>& frei) {
   const std::size_t n = zeilen >= 1 ? g.Zeilen() : 0;
   const int parameter = kopfOk ? std::clamp(kopf.Itemcount, 0, pegel::MaxItems) : 0;
 
+  // The stretches from the header's interval, as the browser finds them after its load.
+  std::optional<pegel::Abschnitte> abschnitte;
+  if (o.abschnitte && n > 0) abschnitte = pegel::AbschnitteFinden(g, n, s.Tage.Messintervall);
+
   std::vector<std::size_t> gezeigt;
   if (zeilenBereich) {
     for (std::int64_t r = zeilenBereich->von;
@@ -120,6 +127,17 @@ int Day(const DayOptionen& o, const std::vector<std::string>& frei) {
       auto& z = j["zellen"] = nlohmann::json::array();
       for (auto r : gezeigt) z.push_back(Zellen(g, r));
     }
+    if (o.abschnitte) {
+      auto& a = j["abschnitte"] = nlohmann::json::array();
+      for (std::size_t k = 0; abschnitte && k < abschnitte->lbix1.size(); ++k) {
+        a.push_back({{"text", U(abschnitte->cbIntervalle.at(k + 1))},
+                     {"erste_zeile", abschnitte->lbix1.at(k) + 1},
+                     {"letzte_zeile", abschnitte->lbix2.at(k) + 1}});
+      }
+      j["abschnitte_zeitfehler_zeile"] = abschnitte && abschnitte->zeitFehler
+                                             ? nlohmann::json(*abschnitte->zeitFehler + 1)
+                                             : nlohmann::json(nullptr);
+    }
     j["log"] = nlohmann::json::array();
     for (const auto& m : senke.meldungen) j["log"].push_back(U(m));
     std::cout << j.dump(2) << "\n";
@@ -150,6 +168,19 @@ int Day(const DayOptionen& o, const std::vector<std::string>& frei) {
       for (std::size_t c = 0; c < zellen.size(); ++c) std::cout << (c ? " | " : " ") << zellen[c];
       std::cout << "\n";
     }
+    if (o.abschnitte) {
+      std::cout << "Abschnitte:";
+      if (!abschnitte || abschnitte->lbix1.empty()) std::cout << " keine";
+      std::cout << "\n";
+      for (std::size_t k = 0; abschnitte && k < abschnitte->lbix1.size(); ++k) {
+        std::cout << "  " << U(abschnitte->cbIntervalle.at(k + 1)) << " (Zeilen "
+                  << abschnitte->lbix1.at(k) + 1 << " bis " << abschnitte->lbix2.at(k) + 1 << ")\n";
+      }
+      if (abschnitte && abschnitte->zeitFehler) {
+        std::cout << "  ab Zeile " << *abschnitte->zeitFehler + 1
+                  << " keine gültige Zeit: dort endet die Ladung\n";
+      }
+    }
     for (const auto& m : senke.meldungen) std::cout << "Log: " << U(m) << "\n";
   }
   return zeilen >= 1 ? 0 : 1;
@@ -165,6 +196,10 @@ Kommando KommandoDay() {
           "0 mindestens eine Zeile gelesen, 1 keine, 2 Aufruffehler",
           {{"--rows", "A:B", "dazu die Zellen der Zeilen A bis B (ab 1 gezählt)",
             [o](const std::string& w) { o->zeilenBereich = BereichLesen(w); }},
+           {"--stretches", "",
+            "dazu die zusammenhängenden Abschnitte der Messungen, wie der Tagesbrowser sie "
+            "listet (Zeilen ab 1 gezählt)",
+            [o](const std::string&) { o->abschnitte = true; }},
            JsonOption(o->json)},
           [o](const std::vector<std::string>& frei) { return Day(*o, frei); }};
 }

@@ -13,6 +13,7 @@ std::vector<Kommando> AlleKommandos() {
       KommandoStats(),     //
       KommandoExport(),    //
       KommandoPrint(),     //
+      KommandoChart(),     //
   };
 }
 

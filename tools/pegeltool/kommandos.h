@@ -34,7 +34,7 @@ struct Kommando {
 
 // config DIR [--json]: the configuration as the first start loads it, read-only.
 Kommando KommandoConfig();
-// day DIR YYYYMMDD [--rows A:B] [--json]: summary of a stored day, read-only.
+// day DIR YYYYMMDD [--rows A:B] [--stretches] [--json]: summary of a stored day, read-only.
 Kommando KommandoDay();
 // poll DIR [...]: a headless viewer run under the plant directory's guard.
 Kommando KommandoPoll();
@@ -47,6 +47,9 @@ Kommando KommandoExport();
 // print DIR YYYYMMDD [--group N] (--pdf FILE | --archive | --printer): the daily group print
 // of a stored day by hand.
 Kommando KommandoPrint();
+// chart DIR YYYYMMDD (--params LIST | --group N) [...]: the history page as PNG or PDF,
+// read-only.
+Kommando KommandoChart();
 
 // Every subcommand, in the order of the help.
 std::vector<Kommando> AlleKommandos();

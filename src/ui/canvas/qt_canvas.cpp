@@ -15,34 +15,6 @@ namespace {
 
 constexpr std::size_t StueckPunkte = 64;
 
-// Keeps first, lowest, highest and last point of every run of points in one pixel column.
-QPolygonF SpaltenReduziert(const QPolygonF& punkte) {
-  QPolygonF aus;
-  aus.reserve(punkte.size());
-  qsizetype i = 0;
-  while (i < punkte.size()) {
-    const double spalte = std::floor(punkte[i].x());
-    qsizetype j = i + 1;
-    while (j < punkte.size() && std::floor(punkte[j].x()) == spalte) ++j;
-    if (j - i <= 4) {
-      for (qsizetype k = i; k < j; ++k) aus.append(punkte[k]);
-    } else {
-      qsizetype lo = i;
-      qsizetype hi = i;
-      for (qsizetype k = i + 1; k < j - 1; ++k) {
-        if (punkte[k].y() < punkte[lo].y()) lo = k;
-        if (punkte[k].y() > punkte[hi].y()) hi = k;
-      }
-      aus.append(punkte[i]);
-      aus.append(punkte[std::min(lo, hi)]);
-      aus.append(punkte[std::max(lo, hi)]);
-      aus.append(punkte[j - 1]);
-    }
-    i = j;
-  }
-  return aus;
-}
-
 }  // namespace
 
 QtCanvas::QtCanvas(QPainter& painter, Abbildung abbildung, bool glatt)
@@ -58,6 +30,8 @@ QtCanvas::~QtCanvas() { Abschliessen(); }
 QColor QtCanvas::Farbe(chart::Farbe f) {
   return QColor(f & 0xFF, (f >> 8) & 0xFF, (f >> 16) & 0xFF);
 }
+
+double QtCanvas::PixelProEinheit() const { return std::abs(a_.sx); }
 
 QPointF QtCanvas::Geraet(QPoint p) const { return {p.x() * a_.sx + a_.ox, p.y() * a_.sy + a_.oy}; }
 
@@ -78,7 +52,7 @@ void QtCanvas::Abschliessen() {
   for (const QPoint& p : kette_) punkte.append(Geraet(p));
   p_.setRenderHint(QPainter::Antialiasing, glatt_);
   p_.setPen(Stift());
-  p_.drawPolyline(SpaltenReduziert(punkte));
+  p_.drawPolyline(punkte);
   kette_.clear();
 }
 

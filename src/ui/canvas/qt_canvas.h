@@ -1,8 +1,9 @@
 // The chart canvas on a QPainter: screen, printer, PDF or image alike. The painter keeps
 // its identity transform; every point is mapped here, so that texts stay upright.
 // Lines that join end to end with the same pen are collected and drawn as polylines in
-// pieces of 64 points, reduced to at most four points per pixel column: that looks the
-// same as drawing every segment and is much faster with wide antialiased pens.
+// pieces of 64 points: that looks the same as drawing every segment and is much faster with
+// wide antialiased pens. Traces of more points than pixel columns come reduced by the
+// renderer, which learns the columns from PixelProEinheit().
 #pragma once
 
 #include <QColor>
@@ -42,6 +43,7 @@ class QtCanvas : public chart::Canvas {
   bool TextFarbe(chart::Farbe farbe) override;
   bool SchriftWaehlen(const chart::Schrift* neu, const chart::Schrift*& vorher) override;
   bool Text(int x, int y, const std::string& text) override;
+  double PixelProEinheit() const override;
 
   static QColor Farbe(chart::Farbe f);
 
