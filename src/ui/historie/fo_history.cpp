@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -116,6 +117,9 @@ TFo_History::TFo_History(pegel::PegelStatus& s, pegel::Dienste& d, QWidget* pare
   auto* links = new QVBoxLayout;
   Kal1_ = new QCalendarWidget(this);
   Kal1_->setObjectName("Kal1");
+  // Month and day names in German like every date the program shows, whatever the machine's
+  // locale.
+  Kal1_->setLocale(QLocale(QLocale::German, QLocale::Germany));
   Kal1_->setFirstDayOfWeek(Qt::Monday);
   Kal1_->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
   Kal1_->setGridVisible(true);
