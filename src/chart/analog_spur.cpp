@@ -87,20 +87,43 @@ void AnalogLuecken(Canvas& ziel, const TStreifen& s, TGrafikstatistik& st, const
   SpurReduktion c(ziel, s, n);
   const Raster r = SlotRaster(s, n);
   c.StiftBreite(4);
+  // A day has some 86,400 points per chart: what stays the same for all of them is read once,
+  // and the last point is kept here and handed to `st` when the trace ends, also by an
+  // exception.
+  const double minimum = st.Minimum;
+  const double faktor = st.Faktor;
+  const std::int32_t nulllinie = s.Nulllinie;
+  const Farbe kurvenfarbe = a.Kurvenfarbe;
+  const Farbe warnfarbe = a.Warnfarbe;
+  struct Letzter {
+    TGrafikstatistik& st;
+    std::int32_t x, y;
+    ~Letzter() {
+      st.LetztX = x;
+      st.LetztY = y;
+    }
+  } letzter{st, st.LetztX, st.LetztY};
   for (int j = 0; j <= n; ++j) {
     const double v = werte[static_cast<std::size_t>(j)];
-    if (v == NoValue || v < st.Minimum) {
-      st.LetztX = KeinPunkt;
+    if (v == NoValue || v < minimum) {
+      letzter.x = KeinPunkt;
       continue;
     }
     const std::int32_t x = r.X(j);
-    const std::int32_t y = WertY(v, st.Faktor, s.Nulllinie);
-    c.StiftFarbe(a.Kurvenfarbe);
-    c.MoveTo(x, y);
-    if (Warnt(a, v)) c.StiftFarbe(a.Warnfarbe);
-    if (j > 0 && st.LetztX != KeinPunkt) c.LineTo(st.LetztX, st.LetztY);
-    st.LetztX = x;
-    st.LetztY = y;
+    const std::int32_t y = WertY(v, faktor, nulllinie);
+    const bool linie = j > 0 && letzter.x != KeinPunkt;
+    c.StiftFarbe(kurvenfarbe);
+    if (linie && c.Reduziert()) {
+      // While reducing, pen and position are only noted, so their order does not matter.
+      if (Warnt(a, v)) c.StiftFarbe(warnfarbe);
+      c.LinieZurueck(x, y, letzter.x, letzter.y);
+    } else {
+      c.MoveTo(x, y);
+      if (Warnt(a, v)) c.StiftFarbe(warnfarbe);
+      if (linie) c.LineTo(letzter.x, letzter.y);
+    }
+    letzter.x = x;
+    letzter.y = y;
   }
 }
 

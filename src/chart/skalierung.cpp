@@ -50,10 +50,6 @@ double Skalieren(TStreifen& s, TGrafikstatistik& st, double minSkal, double maxS
   return r;
 }
 
-std::int32_t WertY(double v, double faktor, std::int32_t nulllinie) {
-  return Rund(v * faktor - nulllinie);
-}
-
 bool NulllinieZeichnen(Canvas& c, const SchriftTabelle& f, Log& log, const TStreifen& s,
                        std::int32_t xLinks, int breite, bool mitText) {
   if (!(s.P1.d < s.Nulllinie && s.Nulllinie < s.P2.d)) return false;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "canvas.h"
+#include "geometrie.h"
 #include "log.h"
 #include "schriften.h"
 #include "seite.h"
@@ -19,7 +20,9 @@ namespace pegel::chart {
 double Skalieren(TStreifen& s, TGrafikstatistik& st, double minSkal, double maxSkal);
 
 // Logical y of value v: round(v * faktor - nulllinie). Throws GeometrieFehler.
-std::int32_t WertY(double v, double faktor, std::int32_t nulllinie);
+inline std::int32_t WertY(double v, double faktor, std::int32_t nulllinie) {
+  return Rund(v * faktor - nulllinie);
+}
 
 // The green zero line across the strip, from xLinks to P2.x, when Nulllinie lies strictly
 // inside the strip; with `mitText` the label "0.0" left of the strip. Leaves the pen green

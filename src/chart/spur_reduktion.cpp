@@ -27,30 +27,19 @@ SpurReduktion::SpurReduktion(Canvas& ziel, const TStreifen& s, int n) : ziel_(zi
 // never outgrows the room reserved for it, so nothing can escape here.
 SpurReduktion::~SpurReduktion() { Abschliessen(); }
 
-std::int64_t SpurReduktion::Spalte(int x) {
-  // Neighbouring slots mostly share their logical x.
-  if (!spalteGueltig_ || x != spalteX_) {
-    spalteX_ = x;
-    spalte_ = static_cast<std::int64_t>(std::floor(x * pixelProEinheit_));
-    spalteGueltig_ = true;
-  }
-  return spalte_;
+void SpurReduktion::SpalteWechseln(int x) {
+  spalteX_ = x;
+  spalte_ = static_cast<std::int64_t>(std::floor(x * pixelProEinheit_));
+  spalteGueltig_ = true;
 }
 
-void SpurReduktion::Punkt(const Kettenpunkt& p) {
-  const std::int64_t spalte = Spalte(p.x);
-  const std::uint64_t nr = punkte_++;
-  neuesterX_ = p.x;
-  neuesterY_ = p.y;
-  if (streckeLaenge_ > 0 && spalte == streckeSpalte_ &&
-      (streckeLaenge_ == 1 || p.farbe == streckeFarbe_)) {
-    if (streckeLaenge_ == 1) streckeFarbe_ = p.farbe;
-    if (p.y < tief_.p.y) tief_ = {p, nr};
-    if (p.y > hoch_.p.y) hoch_ = {p, nr};
-    letzter_ = {p, nr};
-    ++streckeLaenge_;
-    return;
-  }
+void SpurReduktion::KetteBeginnen(int x, int y) {
+  Abschliessen();
+  laeuft_ = true;
+  Punkt(x, y, farbe_);
+}
+
+void SpurReduktion::StreckeBeginnen(const Kettenpunkt& p, std::int64_t spalte, std::uint64_t nr) {
   StreckeSchliessen();
   // Long runs are drawn in pieces, so that what is collected stays small.
   if (kette_.size() >= Stueck) Zeichnen();
@@ -91,38 +80,12 @@ void SpurReduktion::Abschliessen() {
   ziel_.MoveTo(x_, y_);
 }
 
-void SpurReduktion::StiftFarbe(Farbe farbe) {
-  if (!Reduziert()) return ziel_.StiftFarbe(farbe);
-  farbe_ = farbe;
-  farbeGesetzt_ = true;
-}
-
 void SpurReduktion::StiftBreite(int breite) {
   Abschliessen();
   ziel_.StiftBreite(breite);
 }
 
 void SpurReduktion::PinselFarbe(Farbe farbe) { ziel_.PinselFarbe(farbe); }
-
-void SpurReduktion::MoveTo(int x, int y) {
-  if (!Reduziert()) return ziel_.MoveTo(x, y);
-  x_ = x;
-  y_ = y;
-}
-
-void SpurReduktion::LineTo(int x, int y) {
-  if (!Reduziert()) return ziel_.LineTo(x, y);
-  // The traces draw from each point back to the one before: a line that ends on the newest
-  // point of the run continues it; anything else begins a new run.
-  if (!(laeuft_ && neuesterX_ == x && neuesterY_ == y)) {
-    Abschliessen();
-    laeuft_ = true;
-    Punkt({x, y, farbe_});
-  }
-  Punkt({x_, y_, farbe_});
-  x_ = x;
-  y_ = y;
-}
 
 void SpurReduktion::Rechteck(int x1, int y1, int x2, int y2) {
   Abschliessen();

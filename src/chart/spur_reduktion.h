@@ -35,11 +35,50 @@ class SpurReduktion : public Canvas {
   // Draws what is collected.
   void Abschliessen();
 
-  void StiftFarbe(Farbe farbe) override;
+  // The pen, the position and the lines are called for every point of a trace: they are
+  // inline, and only a new run or stretch leaves them.
+  void StiftFarbe(Farbe farbe) override {
+    if (!Reduziert()) return ziel_.StiftFarbe(farbe);
+    farbe_ = farbe;
+    farbeGesetzt_ = true;
+  }
   void StiftBreite(int breite) override;
   void PinselFarbe(Farbe farbe) override;
-  void MoveTo(int x, int y) override;
-  void LineTo(int x, int y) override;
+  void MoveTo(int x, int y) override {
+    if (!Reduziert()) return ziel_.MoveTo(x, y);
+    x_ = x;
+    y_ = y;
+  }
+  void LineTo(int x, int y) override {
+    if (!Reduziert()) return ziel_.LineTo(x, y);
+    // The traces draw from each point back to the one before: a line that ends on the newest
+    // point of the run continues it; anything else begins a new run.
+    // Read before a new run begins, which leaves them as they are: so they come straight
+    // from MoveTo and StiftFarbe instead of from memory.
+    const int vonX = x_, vonY = y_;
+    const Farbe farbe = farbe_;
+    if (!(laeuft_ && neuesterX_ == x && neuesterY_ == y)) KetteBeginnen(x, y);
+    Punkt(vonX, vonY, farbe);
+    x_ = x;
+    y_ = y;
+  }
+  // MoveTo(x, y), then LineTo(zuX, zuY): the pair a trace calls for each point, without
+  // taking the position back from memory in between.
+  void LinieZurueck(int x, int y, int zuX, int zuY) {
+    if (!Reduziert()) {
+      ziel_.MoveTo(x, y);
+      return ziel_.LineTo(zuX, zuY);
+    }
+    const Farbe farbe = farbe_;
+    if (!(laeuft_ && neuesterX_ == zuX && neuesterY_ == zuY)) {
+      x_ = x;
+      y_ = y;
+      KetteBeginnen(zuX, zuY);
+    }
+    Punkt(x, y, farbe);
+    x_ = zuX;
+    y_ = zuY;
+  }
   void Rechteck(int x1, int y1, int x2, int y2) override;
   void FuellRechteck(int x1, int y1, int x2, int y2) override;
   bool TextAusrichtung(Ausrichtung a) override;
@@ -58,9 +97,33 @@ class SpurReduktion : public Canvas {
     Kettenpunkt p;
     std::uint64_t nr = 0;
   };
-  std::int64_t Spalte(int x);
+  std::int64_t Spalte(int x) {
+    // Neighbouring slots mostly share their logical x.
+    if (!spalteGueltig_ || x != spalteX_) SpalteWechseln(x);
+    return spalte_;
+  }
+  void SpalteWechseln(int x);
+  // Ends the run being collected and begins a new one at (x, y).
+  void KetteBeginnen(int x, int y);
   // Takes the next point of the run.
-  void Punkt(const Kettenpunkt& p);
+  void Punkt(int x, int y, Farbe farbe) {
+    const std::int64_t spalte = Spalte(x);
+    const std::uint64_t nr = punkte_++;
+    neuesterX_ = x;
+    neuesterY_ = y;
+    if (streckeLaenge_ > 0 && spalte == streckeSpalte_ &&
+        (streckeLaenge_ == 1 || farbe == streckeFarbe_)) {
+      if (streckeLaenge_ == 1) streckeFarbe_ = farbe;
+      if (y < tief_.p.y) tief_ = {{x, y, farbe}, nr};
+      if (y > hoch_.p.y) hoch_ = {{x, y, farbe}, nr};
+      letzter_ = {{x, y, farbe}, nr};
+      ++streckeLaenge_;
+      return;
+    }
+    StreckeBeginnen({x, y, farbe}, spalte, nr);
+  }
+  // Ends the current stretch and begins the next one at `p`.
+  void StreckeBeginnen(const Kettenpunkt& p, std::int64_t spalte, std::uint64_t nr);
   // Ends the stretch: its lowest and highest point between its ends, in their order, and its
   // last point go to the reduced run.
   void StreckeSchliessen();

@@ -39,10 +39,22 @@ void LabelZeitachse(Canvas& c, const SchriftTabelle& f, Log& log, const TStreife
   const Raster r = SlotRaster(s, n);
   const int hoechster = static_cast<int>(labels.size()) - 1;
   int k = 0;
+  // The slot of label k, found once per label rather than once per slot.
+  int slotFuer = -1;
+  std::int32_t slot = 0;
   for (int j = 0; j <= n && k <= hoechster; ++j) {
     try {
       const bool amEnde = letzterAmEnde && j == n;
-      if (j < Abgeschnitten(k * punkteProLabel) && !amEnde) continue;
+      if (slotFuer != k) {
+        slot = Abgeschnitten(k * punkteProLabel);
+        slotFuer = k;
+      }
+      if (j < slot && !amEnde) {
+        // The slots before the label's (or before the last slot, which may take it) draw
+        // nothing.
+        j = (letzterAmEnde ? std::min(slot, n) : slot) - 1;
+        continue;
+      }
       Marke(c, f, log, s, r.X(j), labels.at(static_cast<std::size_t>(k)));
       ++k;
     } catch (const std::exception& e) {

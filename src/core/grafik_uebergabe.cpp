@@ -62,6 +62,26 @@ std::vector<double> SpaltenWerte(const gitter& grid, std::int32_t parameter,
   return werte;
 }
 
+std::vector<std::vector<double>> SpaltenWerte(const gitter& grid, const std::vector<int>& parameter,
+                                              std::int32_t ersteZeile, std::int32_t zeilen) {
+  std::vector<std::vector<double>> werte(parameter.size());
+  if (zeilen < 1) return werte;
+  std::vector<std::size_t> spalten;
+  spalten.reserve(parameter.size());
+  for (std::size_t k = 0; k < parameter.size(); ++k) {
+    werte[k].reserve(static_cast<std::size_t>(zeilen));
+    const int p = parameter[k];
+    spalten.push_back(p < 0 ? static_cast<std::size_t>(-1) : static_cast<std::size_t>(p) + 1);
+  }
+  for (std::int32_t j = 0; j < zeilen; ++j) {
+    const gitter::ZeilenSicht zeile = grid.Sicht(Zeile(ersteZeile, j));
+    for (std::size_t k = 0; k < spalten.size(); ++k) {
+      werte[k].push_back(ZahlLesen(zeile.Feld(spalten[k])).value_or(0.0));
+    }
+  }
+  return werte;
+}
+
 std::optional<std::string> GrafikUebergabePruefen(std::int32_t zeilen, std::size_t parameter) {
   if (zeilen < 2) {
     return Ansi("Weniger als zwei Messwerte. Grafische Anzeige nicht möglich !");

@@ -35,6 +35,12 @@ std::vector<std::string> Zeitlabels(const gitter& grid, std::int32_t ersteZeile,
 // does not convert, or lies beyond the grid, gives 0.0.
 std::vector<double> SpaltenWerte(const gitter& grid, std::int32_t parameter,
                                  std::int32_t ersteZeile, std::int32_t zeilen);
+// The same for several parameters at once, one vector per parameter in their order. The
+// rows are read one after the other, each once for all its columns: a day's rows lie far
+// apart in memory, and reading them column by column would fetch every row once per
+// parameter.
+std::vector<std::vector<double>> SpaltenWerte(const gitter& grid, const std::vector<int>& parameter,
+                                              std::int32_t ersteZeile, std::int32_t zeilen);
 
 // One chart of the history page as a loader hands it over: the parameter's number in the
 // day, its names and types from the day header, its colours, warning limits and user scale

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "grenzen.h"
 
@@ -42,8 +43,10 @@ UebergabeErgebnis HistorienUebergabe(const gitter& tag, const Kopfdaten& histKop
   b.Zeitlabels = Zeitlabels(tag, selStart, zeilen, teilung);
   b.PunkteProLabel = teilung.schritt;
 
+  std::vector<std::vector<double>> werte = SpaltenWerte(tag, parameter, selStart, zeilen);
   b.Kurven.reserve(parameter.size());
-  for (const int i : parameter) {
+  for (std::size_t nr = 0; nr < parameter.size(); ++nr) {
+    const int i = parameter[nr];
     const Kopfdaten::Parameter& kopf = histKopf.Par.at(static_cast<std::size_t>(i));
     const Parameter& p = par.at(i);
     HistorienKurve k;
@@ -58,7 +61,7 @@ UebergabeErgebnis HistorienUebergabe(const gitter& tag, const Kopfdaten& histKop
     k.LoWarn = p.LoWarn;
     k.MinSkal = p.MinSkal;
     k.MaxSkal = p.MaxSkal;
-    k.Werte = SpaltenWerte(tag, i, selStart, zeilen);
+    k.Werte = std::move(werte[nr]);
     b.Kurven.push_back(std::move(k));
   }
   return ergebnis;

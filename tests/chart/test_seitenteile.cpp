@@ -2,6 +2,8 @@
 // window's labels and the page fit.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
 #include <ostream>
 
 #include "aufzeichnung.h"
@@ -106,6 +108,46 @@ TEST(Geometrie, UnplatzierbareWerteWerfen) {
   EXPECT_THROW(Rund(std::nan("")), GeometrieFehler);
   EXPECT_EQ(Rund(2.5), 2);  // ties to even
   EXPECT_EQ(Rund(-3.5), -4);
+}
+
+// Around the ends of Int32 the result decides whether a value is placed or refused; values
+// within half a unit of an end round onto it, values beyond throw, and truncation keeps
+// what lies less than one unit past an end.
+TEST(Geometrie, RandDesWertebereichs) {
+  constexpr double Max = 2147483647.0;
+  constexpr double Min = -2147483648.0;
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Fall {
+    double v;
+    std::optional<std::int32_t> rund, abgeschnitten;  // nullopt: throws
+  };
+  for (const Fall& f :
+       {Fall{Max, 2147483647, 2147483647}, Fall{Max + 0.4, 2147483647, 2147483647},
+        Fall{Max + 0.5, std::nullopt, 2147483647},  // ties to even: 2^31
+        Fall{Max + 0.9, std::nullopt, 2147483647}, Fall{Max + 1, std::nullopt, std::nullopt},
+        Fall{Min, -2147483647 - 1, -2147483647 - 1},
+        Fall{Min - 0.5, -2147483647 - 1, -2147483647 - 1},  // ties to even: -2^31
+        Fall{Min - 0.6, std::nullopt, -2147483647 - 1}, Fall{Min - 1, std::nullopt, std::nullopt},
+        Fall{-0.5, 0, 0}, Fall{1e300, std::nullopt, std::nullopt},
+        Fall{inf, std::nullopt, std::nullopt}, Fall{-inf, std::nullopt, std::nullopt}}) {
+    SCOPED_TRACE(std::to_string(f.v));
+    if (f.rund) {
+      EXPECT_EQ(Rund(f.v), *f.rund);
+    } else {
+      EXPECT_THROW(Rund(f.v), GeometrieFehler);
+    }
+    if (f.abgeschnitten) {
+      EXPECT_EQ(Abgeschnitten(f.v), *f.abgeschnitten);
+    } else {
+      EXPECT_THROW(Abgeschnitten(f.v), GeometrieFehler);
+    }
+  }
+  EXPECT_EQ(Plus(2147483646, 1), 2147483647);
+  EXPECT_THROW(Plus(2147483647, 1), GeometrieFehler);
+  EXPECT_THROW(Minus(-2147483647 - 1, 1), GeometrieFehler);
+  EXPECT_THROW(Tiefe(-2147483647 - 1), GeometrieFehler);
+  EXPECT_EQ(Mal(-65536, 32768), -2147483647 - 1);
+  EXPECT_THROW(Mal(65536, 32768), GeometrieFehler);
 }
 
 struct SchriftUmgebung {

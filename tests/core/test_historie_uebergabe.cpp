@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cp1252.h"
+#include "grafik_uebergabe.h"
 #include "historie_uebergabe.h"
 #include "parameter_schreiber.h"
 #include "state.h"
@@ -149,6 +150,26 @@ TEST_F(Uebergabe, RowsBeyondTheGridChartAsZeroWithEmptyLabels) {
   EXPECT_EQ(e.Bereich.Kurven[0].Werte, (std::vector<double>{1.0, 2.0, 0.0, 0.0}));
   EXPECT_EQ(e.Bereich.Zeitlabels.size(), 4u);
   EXPECT_EQ(e.Bereich.Zeitlabels[3], "");
+}
+
+TEST(SpaltenWerteMehrerer, EachParameterAsItsOwnColumnWouldRead) {
+  // Read row by row for all parameters, the values must be those of each column alone: in
+  // the grid, across its end, with a text cell, a column the lines do not have, a number
+  // below 1 and a parameter asked for twice.
+  const gitter tag = Tag(12);
+  const std::vector<int> parameter{2, 3, 1, 5, 2, -1, 0};
+  struct Band {
+    std::int32_t erste, zeilen;
+  };
+  for (const Band b :
+       {Band{1, 12}, Band{4, 3}, Band{10, 6}, Band{13, 2}, Band{-2, 5}, Band{1, 0}}) {
+    SCOPED_TRACE("ab " + std::to_string(b.erste) + ", " + std::to_string(b.zeilen) + " Zeilen");
+    const auto alle = SpaltenWerte(tag, parameter, b.erste, b.zeilen);
+    ASSERT_EQ(alle.size(), parameter.size());
+    for (std::size_t k = 0; k < parameter.size(); ++k) {
+      EXPECT_EQ(alle[k], SpaltenWerte(tag, parameter[k], b.erste, b.zeilen)) << parameter[k];
+    }
+  }
 }
 
 }  // namespace

@@ -89,15 +89,25 @@ void Pruefen(const ChartOptionen& o, const std::vector<std::string>& frei) {
 std::optional<std::pair<std::int32_t, std::int32_t>> Zeilen(const pegel::gitter& g,
                                                             std::int32_t zeilen, std::int64_t von,
                                                             std::int64_t bis) {
-  std::int32_t erste = 0, letzte = 0;
-  for (std::int32_t r = 0; r < zeilen; ++r) {
+  // Each end is searched from its own side: for the whole day both searches stop at once
+  // instead of reading every row's time.
+  const auto ms = [&](std::int32_t r) -> std::optional<std::int64_t> {
     const auto t = pegel::ZeitLesen(g.Zelle(static_cast<std::size_t>(r), 1));
-    if (!t) continue;
-    const std::int64_t ms = Millisekunden(*t);
-    if (erste == 0 && ms >= von) erste = r + 1;
-    if (ms <= bis) letzte = r + 1;
+    if (!t) return std::nullopt;
+    return Millisekunden(*t);
+  };
+  std::int32_t erste = 0, letzte = 0;
+  for (std::int32_t r = 0; r < zeilen && erste == 0; ++r) {
+    const auto t = ms(r);
+    if (t && *t >= von) erste = r + 1;
   }
-  if (erste == 0 || letzte < erste) return std::nullopt;
+  if (erste == 0) return std::nullopt;
+  // A last row before the first one leaves no span, so the search ends at the first.
+  for (std::int32_t r = zeilen - 1; r >= erste - 1 && letzte == 0; --r) {
+    const auto t = ms(r);
+    if (t && *t <= bis) letzte = r + 1;
+  }
+  if (letzte < erste) return std::nullopt;
   return std::pair(erste, letzte);
 }
 
