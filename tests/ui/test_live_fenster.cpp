@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 
 #include "cp1252.h"
@@ -260,10 +261,20 @@ class TestLiveFenster : public QObject {
     fenster.resize(800, 600);
     fenster.show();
     QTRY_VERIFY(Farbpunkte(fenster.Flaeche().Bild()) > 1000);
+    // Left in portrait by another job (a protocol print): the page still comes out landscape.
+    drucker.setPageOrientation(QPageLayout::Portrait);
     fenster.Drucken1Click();
     QVERIFY(!a.grafik.DruckAktiv);
-    QVERIFY(test::DateiLesen(pdf).rfind("%PDF", 0) == 0);
+    const std::string inhalt = test::DateiLesen(pdf);
+    QVERIFY(inhalt.rfind("%PDF", 0) == 0);
     QVERIFY(a.u.Log().empty());
+    const auto box = inhalt.find("/MediaBox [");
+    QVERIFY(box != std::string::npos);
+    double x0 = 0, y0 = 0, breite = 0, hoehe = 0;
+    QCOMPARE(
+        std::sscanf(inhalt.c_str() + box, "/MediaBox [%lf %lf %lf %lf", &x0, &y0, &breite, &hoehe),
+        4);
+    QVERIFY2(breite > hoehe, inhalt.substr(box, 60).c_str());
 
     drucker.setOutputFileName(QString::fromStdString((a.u.verz / "fehlt" / "x.pdf").string()));
     fenster.Drucken1Click();

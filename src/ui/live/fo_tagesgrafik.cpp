@@ -140,6 +140,10 @@ void TFo_Tagesgrafik::Drucken1Click() {
   if (!pegel::DruckerVorDemDruck(s_, d_)) return;
   grafik_.DruckAktiv = true;
   {
+    // Every job takes the window's orientation: a portrait protocol print in between must
+    // not cut the end of a landscape page off.
+    drucker_->setPageOrientation(quer1_->isChecked() ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait);
     QPainter p;
     if (p.begin(drucker_)) {
       pegel::ui::QtCanvas canvas(p, pegel::ui::Abbildung::Metrisch(drucker_->resolution()), true);
