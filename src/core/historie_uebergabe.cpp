@@ -12,6 +12,26 @@ std::string UnbekannterParameterText(int parameter) {
   return "Parameter " + std::to_string(parameter) + " ist nicht vorhanden !";
 }
 
+HistorienKurve KurveAusKopf(const Kopfdaten& kopf, const ParameterTabelle& par, int i,
+                            std::vector<double> werte) {
+  const Kopfdaten::Parameter& k = kopf.Par.at(static_cast<std::size_t>(i));
+  const Parameter& p = par.at(i);
+  HistorienKurve c;
+  c.Parameter = i;
+  c.Name = k.Name;
+  c.Einheit = k.Einheit;
+  c.Typ = Roh(k.Typ);
+  c.Ref = k.GrafikRef;
+  c.Kurvenfarbe = p.ColorNorm;
+  c.Warnfarbe = p.ColorWarn;
+  c.UpWarn = p.UpWarn;
+  c.LoWarn = p.LoWarn;
+  c.MinSkal = p.MinSkal;
+  c.MaxSkal = p.MaxSkal;
+  c.Werte = std::move(werte);
+  return c;
+}
+
 UebergabeErgebnis HistorienUebergabe(const gitter& tag, const Kopfdaten& histKopf,
                                      const ParameterTabelle& par, std::int32_t selStart,
                                      std::int32_t selEnd, const std::vector<int>& parameter,
@@ -47,22 +67,7 @@ UebergabeErgebnis HistorienUebergabe(const gitter& tag, const Kopfdaten& histKop
   b.Kurven.reserve(parameter.size());
   for (std::size_t nr = 0; nr < parameter.size(); ++nr) {
     const int i = parameter[nr];
-    const Kopfdaten::Parameter& kopf = histKopf.Par.at(static_cast<std::size_t>(i));
-    const Parameter& p = par.at(i);
-    HistorienKurve k;
-    k.Parameter = i;
-    k.Name = kopf.Name;
-    k.Einheit = kopf.Einheit;
-    k.Typ = Roh(kopf.Typ);
-    k.Ref = kopf.GrafikRef;
-    k.Kurvenfarbe = p.ColorNorm;
-    k.Warnfarbe = p.ColorWarn;
-    k.UpWarn = p.UpWarn;
-    k.LoWarn = p.LoWarn;
-    k.MinSkal = p.MinSkal;
-    k.MaxSkal = p.MaxSkal;
-    k.Werte = std::move(werte[nr]);
-    b.Kurven.push_back(std::move(k));
+    b.Kurven.push_back(KurveAusKopf(histKopf, par, i, std::move(werte[nr])));
   }
   return ergebnis;
 }

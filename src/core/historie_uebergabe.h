@@ -23,6 +23,13 @@ struct UebergabeErgebnis {
   HistorienBereich Bereich;
 };
 
+// The chart of parameter i (1..MaxItems) with `werte`: name, unit, type and reference from
+// `kopf`, colours, warning limits and user scale from the parameter table. Every loader of the
+// history chart builds its charts through it. Throws std::out_of_range for an i outside the
+// header or the table.
+HistorienKurve KurveAusKopf(const Kopfdaten& kopf, const ParameterTabelle& par, int i,
+                            std::vector<double> werte);
+
 // Builds the chart hand-off for rows `selStart` .. `selEnd` (1-based, as the track bars'
 // band) of the loaded day `tag`:
 // - the checks in this order: fewer than two rows, no parameter chosen, more than nine

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gruppen_datei.h"
+#include "historie_uebergabe.h"
 
 namespace pegel::historie {
 
@@ -24,22 +25,7 @@ std::vector<int> ErsteParameter(std::int32_t itemcount) {
 
 HistorienKurve KurveBauen(const gitter& grid, const Kopfdaten& kopf, const ParameterTabelle& par,
                           int i, std::int32_t ersteZeile, std::int32_t zeilen) {
-  const Kopfdaten::Parameter& k = kopf.Par.at(static_cast<std::size_t>(i));
-  const Parameter& p = par.at(i);
-  HistorienKurve c;
-  c.Parameter = i;
-  c.Name = k.Name;
-  c.Einheit = k.Einheit;
-  c.Typ = Roh(k.Typ);
-  c.Ref = k.GrafikRef;
-  c.Kurvenfarbe = p.ColorNorm;
-  c.Warnfarbe = p.ColorWarn;
-  c.UpWarn = p.UpWarn;
-  c.LoWarn = p.LoWarn;
-  c.MinSkal = p.MinSkal;
-  c.MaxSkal = p.MaxSkal;
-  c.Werte = SpaltenWerte(grid, i, ersteZeile, zeilen);
-  return c;
+  return KurveAusKopf(kopf, par, i, SpaltenWerte(grid, i, ersteZeile, zeilen));
 }
 
 }  // namespace pegel::historie
