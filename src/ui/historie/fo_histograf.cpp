@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "gruppen_datei.h"
+#include "gruppen_menue.h"
 #include "qt_canvas.h"
 #include "qt_text.h"
 
@@ -131,14 +132,7 @@ void TFo_HistoGraf::showEvent(QShowEvent* e) {
 }
 
 void TFo_HistoGraf::GruppenEintragen() {
-  Gruppe1_->clear();
-  const auto namen = pegel::GruppenNamenLesen(s_.Pfade.GruppenDatei);
-  for (std::size_t i = 0; i < namen.size(); ++i) {
-    auto* eintrag = Gruppe1_->addAction(Q(namen[i]));
-    eintrag->setObjectName(QString("Gruppe1_%1").arg(i + 1));
-    const int g = static_cast<int>(i) + 1;
-    connect(eintrag, &QAction::triggered, this, [this, g] { Gruppe1Click(g); });
-  }
+  pegel::ui::GruppenEintragen(*Gruppe1_, s_.Pfade.GruppenDatei, [this](int g) { Gruppe1Click(g); });
 }
 
 void TFo_HistoGraf::QuerBeschriften() {

@@ -10,6 +10,7 @@
 
 #include "drucker_dialog.h"
 #include "gruppen_datei.h"
+#include "gruppen_menue.h"
 #include "qt_canvas.h"
 #include "qt_text.h"
 
@@ -109,13 +110,7 @@ void TFo_Tagesgrafik::showEvent(QShowEvent* e) {
 }
 
 void TFo_Tagesgrafik::GruppenEintragen() {
-  Gruppe1_->clear();
-  const auto namen = pegel::GruppenNamenLesen(s_.Pfade.GruppenDatei);
-  for (std::size_t i = 0; i < namen.size(); ++i) {
-    auto* eintrag = Gruppe1_->addAction(Q(namen[i]));
-    const int g = static_cast<int>(i) + 1;
-    connect(eintrag, &QAction::triggered, this, [this, g] { Gruppe1Click(g); });
-  }
+  pegel::ui::GruppenEintragen(*Gruppe1_, s_.Pfade.GruppenDatei, [this](int g) { Gruppe1Click(g); });
 }
 
 void TFo_Tagesgrafik::SeiteZeichnen(pegel::chart::Seitenart art) {
