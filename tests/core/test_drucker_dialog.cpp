@@ -75,8 +75,9 @@ TEST_F(DruckerDialogTest, PageSizesOutsideTheRangeAreRefused) {
     int druckbreite;
   };
   const Fall faelle[] = {
-      {"0", "199", false, 0},   {"284", "-5", false, 0},   {"2001", "199", false, 0},
-      {"50", "2000", true, 50}, {"abc", "199", true, 284},
+      {"0", "199", false, 0},    {"284", "-5", false, 0},   {"2001", "199", false, 0},
+      {"49", "199", false, 0},   {"284", "2001", false, 0}, {"50", "2000", true, 50},
+      {"abc", "199", true, 284},
   };
   for (const Fall& f : faelle) {
     Ini("[DDE]\r\n");
